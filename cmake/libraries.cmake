@@ -1,0 +1,39 @@
+# One static library per layer. Sources are picked up by directory: <dir>/*.cpp
+# is portable, <dir>/win32/*.cpp is built only for Windows.
+function(vorlunda_library name dir)
+  file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
+  if(WIN32)
+    file(GLOB win32_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/win32/*.cpp)
+    list(APPEND sources ${win32_sources})
+  endif()
+  if(sources)
+    add_library(${name} STATIC ${sources})
+    target_link_libraries(${name} PUBLIC ${ARGN})
+  else()
+    add_library(${name} INTERFACE)
+    target_link_libraries(${name} INTERFACE ${ARGN})
+  endif()
+endfunction()
+
+set(VORLUNDA_SYSTEM_LIBS)
+if(WIN32)
+  set(VORLUNDA_SYSTEM_LIBS user32 gdi32 comctl32 comdlg32 shell32 advapi32)
+endif()
+
+vorlunda_library(foundation foundation ${VORLUNDA_SYSTEM_LIBS})
+vorlunda_library(ifs ifs foundation)
+vorlunda_library(imgfile imgfile foundation)
+vorlunda_library(pallwork pallwork imgfile foundation)
+vorlunda_library(vorlunda_core vorlunda pallwork imgfile ifs foundation)
+
+# The window library declares the saver and settings entry points and the
+# product defines them; the two static libraries therefore refer to each
+# other, which CMake resolves by repeating them on the link line.
+if(WIN32 AND TARGET vorlunda_core)
+  get_target_property(pallwork_type pallwork TYPE)
+  if(pallwork_type STREQUAL "STATIC_LIBRARY")
+    target_link_libraries(pallwork PUBLIC vorlunda_core)
+  endif()
+endif()
+
+set(VORLUNDA_ALL_LIBS vorlunda_core pallwork imgfile ifs foundation ${VORLUNDA_SYSTEM_LIBS})

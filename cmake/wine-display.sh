@@ -1,0 +1,45 @@
+#!/bin/bash
+# Starts (or stops) the virtual display and the Wine server that a test run
+# shares, so each test program starts in a second rather than ten.
+set -u
+action=$1 state=$2 wine_run=$3
+wineserver=/usr/lib/wine/wineserver
+mkdir -p "$state"
+export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+start() {
+  stop >/dev/null 2>&1
+  local n
+  for n in $(seq 90 140); do
+    [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ] && continue
+    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >"$state/xvfb.log" 2>&1 &
+    echo $! >"$state/xvfb.pid"
+    sleep 1
+    if kill -0 "$(cat "$state/xvfb.pid")" 2>/dev/null; then
+      echo ":$n" >"$state/display"
+      break
+    fi
+  done
+  [ -f "$state/display" ] || { echo "no virtual display could be started" >&2; exit 1; }
+  export DISPLAY=$(cat "$state/display")
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
+  fi
+  "$wineserver" -p
+  echo "display $DISPLAY, prefix $WINEPREFIX"
+}
+
+stop() {
+  "$wineserver" -k 2>/dev/null
+  if [ -f "$state/xvfb.pid" ]; then
+    kill "$(cat "$state/xvfb.pid")" 2>/dev/null
+    rm -f "$state/xvfb.pid"
+  fi
+  rm -f "$state/display"
+  return 0
+}
+
+case "$action" in
+  start) start ;;
+  stop) stop ;;
+esac

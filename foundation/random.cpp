@@ -1,0 +1,14 @@
+#include "foundation/random.h"
+
+namespace {
+
+std::uint32_t state = 1;
+
+} // namespace
+
+void SeedRandom(std::uint32_t seed) { state = seed; }
+
+int Rand() {
+  state = state * 22695477u + 1u;
+  return static_cast<int>((state >> 16) & 0x7fffu);
+}

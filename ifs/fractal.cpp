@@ -1,0 +1,278 @@
+#include "ifs/fractal.h"
+
+#include "foundation/random.h"
+
+#include <cassert>
+#include <cmath>
+
+namespace {
+
+constexpr double kFullColour = 255.0;
+constexpr int kMixtureChoices = 6;
+
+// The generator has full period, so a value other than Mixture always comes.
+ifsRuleSystem DrawMixtureSystem() {
+  int system;
+  do
+    system = Rand() % kMixtureChoices;
+  while (system == static_cast<int>(ifsRuleSystem::Mixture));
+  return static_cast<ifsRuleSystem>(system);
+}
+
+bool IsNumber(ifsPoint p) { return p.x == p.x && p.y == p.y; }
+
+} // namespace
+
+void ifsFractal::AddRule(const ifsRule &rule) {
+  rules.Add(rule);
+  totalWeight += rule.Weight();
+}
+
+void ifsFractal::SetColour(int r, int g, int b) {
+  red = r;
+  green = g;
+  blue = b;
+}
+
+void ifsFractal::SetSpectrum(int h, int l, int s, int step) {
+  hue = h;
+  luminance = l;
+  saturation = s;
+  hueStep = step;
+}
+
+ifsColour ifsFractal::FractalColour() const {
+  return {red / kFullColour, green / kFullColour, blue / kFullColour};
+}
+
+void ifsFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules, int minBrightness,
+                             bool contractiveOnly, ifsColourSystem colours) {
+  ifsFractal::operator=(ifsFractal());
+  int count = minRules;
+  if (minRules != maxRules && maxRules > minRules)
+    count = minRules + Rand() % (maxRules - minRules + 1);
+  if (count < 1)
+    count = 1; // a fractal without rules could not be iterated
+  for (int i = 0; i < count; ++i) {
+    const ifsRuleSystem ruleSystem =
+        system == ifsRuleSystem::Mixture ? DrawMixtureSystem() : system;
+    AddRule(ifsRule::Random(ruleSystem, contractiveOnly));
+  }
+  colourSystem = colours;
+  if (colourSystem == ifsColourSystem::Shaded) {
+    for (int i = 0; i < rules.Count(); ++i) {
+      const ifsRgb rgb = RandomColour(minBrightness);
+      const double u1 = RandUnit();
+      const double u2 = RandUnit();
+      rules[i].SetColour(rgb.red / kFullColour, rgb.green / kFullColour, rgb.blue / kFullColour,
+                         u1 * u2);
+    }
+  } else if (colourSystem == ifsColourSystem::Spectrum) {
+    const ifsHls hls = RandomSpectrumColour(minBrightness);
+    const int step = Rand() % 2 == 1 ? -4 : 4;
+    SetSpectrum(hls.hue, hls.luminance, hls.saturation, step);
+  } else {
+    const ifsRgb rgb = RandomColour(minBrightness);
+    SetColour(rgb.red, rgb.green, rgb.blue);
+  }
+}
+
+const ifsRule &ifsFractal::ChooseRule() const {
+  const int last = rules.Count() - 1;
+  assert(last >= 0);
+  double v = RandUnit() * totalWeight;
+  for (int i = 0; i < last; ++i) {
+    v -= rules[i].Weight();
+    if (v <= 0.0)
+      return rules[i];
+  }
+  return rules[last];
+}
+
+void ifsFractal::StartPoint(ifsPoint &point, ifsColour *colour) {
+  const bool shaded = colourSystem == ifsColourSystem::Shaded;
+  bool found = false;
+  if (useFixedPoints) {
+    for (int i = 0; i < rules.Count() && !found; ++i) {
+      found = rules[i].FixedPoint(&point);
+      if (found && colour != nullptr)
+        *colour = shaded ? rules[i].Colour() : FractalColour();
+    }
+  }
+  if (!found) {
+    point.x = RandUnit();
+    point.y = RandUnit();
+    if (colour != nullptr && shaded) {
+      colour->red = RandUnit();
+      colour->green = RandUnit();
+      colour->blue = RandUnit();
+    } else if (colour != nullptr) {
+      *colour = FractalColour();
+    }
+  }
+  const bool blended = colour != nullptr && shaded;
+  for (int i = 0; i < warmUpSteps; ++i) {
+    const ifsRule &rule = ChooseRule();
+    point = blended ? rule.ApplyBlended(point, *colour) : rule.Apply(point);
+  }
+}
+
+void ifsFractal::Iterate(int count, ifsPoint *points, ifsRgb *colours) {
+  const bool shaded = colourSystem == ifsColourSystem::Shaded;
+  const bool blended = colours != nullptr && shaded;
+  ifsColour colour = shaded ? ifsColour{} : FractalColour();
+  ifsPoint previous = current;
+  if (iterating)
+    colour = currentColour;
+  if (rules.Count() == 0) {
+    // Nothing to iterate: the batch repeats where the orbit stands.
+    for (int i = 0; i < count; ++i) {
+      points[i] = previous;
+      if (colours != nullptr)
+        colours[i] = ToRgb(colour);
+    }
+    return;
+  }
+  if (!iterating)
+    StartPoint(previous, blended ? &colour : nullptr);
+  for (int i = 0; i < count; ++i) {
+    const ifsRule &rule = ChooseRule();
+    ifsPoint next = blended ? rule.ApplyBlended(previous, colour) : rule.Apply(previous);
+    const bool escaped = Clamp(next);
+    previous = next;
+    if (escaped) {
+      const ifsRgb rgb = ToRgb(colour);
+      for (int j = i; j < count; ++j) {
+        points[j] = next;
+        if (colours != nullptr)
+          colours[j] = rgb;
+      }
+      break;
+    }
+    points[i] = next;
+    if (colours != nullptr)
+      colours[i] = ToRgb(colour);
+  }
+  current = previous;
+  currentColour = colour;
+  iterating = true;
+}
+
+bool ifsFractal::Clamp(ifsPoint &point) const {
+  bool changed = false;
+  if (point.x < -escapeLimit) {
+    point.x = -escapeLimit;
+    changed = true;
+  } else if (point.x > escapeLimit) {
+    point.x = escapeLimit;
+    changed = true;
+  }
+  if (point.y < -escapeLimit) {
+    point.y = -escapeLimit;
+    changed = true;
+  } else if (point.y > escapeLimit) {
+    point.y = escapeLimit;
+    changed = true;
+  }
+  return changed;
+}
+
+// A point that is not a number widens nothing, and in particular does not
+// become the first corner: the bounds then stay numbers.
+void ifsFractal::IncludeInBounds(ifsPoint p, bool &first) {
+  if (!IsNumber(p))
+    return;
+  if (first) {
+    bounds = {p.x, p.y, p.x, p.y};
+    first = false;
+    return;
+  }
+  if (p.x < bounds.xMin)
+    bounds.xMin = p.x;
+  if (p.y < bounds.yMin)
+    bounds.yMin = p.y;
+  if (p.x > bounds.xMax)
+    bounds.xMax = p.x;
+  if (p.y > bounds.yMax)
+    bounds.yMax = p.y;
+}
+
+void ifsFractal::FitViewToAspect(double aspect) {
+  const double w = (view.xMax - view.xMin) / aspect;
+  const double h = view.yMax - view.yMin;
+  if (w <= h) {
+    const double centre = (view.xMin + view.xMax) / 2.0;
+    const double half = h * aspect / 2.0;
+    view.xMin = centre - half;
+    view.xMax = centre + half;
+  } else {
+    const double centre = (view.yMin + view.yMax) / 2.0;
+    const double half = w / 2.0;
+    view.yMin = centre - half;
+    view.yMax = centre + half;
+  }
+}
+
+void ifsFractal::ComputeBounds(int numPoints, double aspect) {
+  bool first = true;
+  if (useFixedPoints) {
+    for (int i = 0; i < rules.Count(); ++i) {
+      ifsPoint fixed;
+      if (rules[i].Contractivity() == ifsContractivity::Contractive && rules[i].FixedPoint(&fixed)) {
+        Clamp(fixed);
+        IncludeInBounds(fixed, first);
+      }
+    }
+  }
+  iterating = false;
+  ifsPoint batch[kBatchPoints];
+  for (int done = 0; done < numPoints; done += kBatchPoints) {
+    const int count = numPoints - done < kBatchPoints ? numPoints - done : kBatchPoints;
+    Iterate(count, batch);
+    for (int i = 0; i < count; ++i)
+      IncludeInBounds(batch[i], first);
+  }
+  view = bounds;
+  if (aspect > 0.0)
+    FitViewToAspect(aspect);
+  iterating = false;
+}
+
+void ifsFractal::ApplyScaling(double centring, double minScaling, double maxScaling) {
+  const double logMin = std::log(minScaling);
+  const double s = std::exp(logMin + (std::log(maxScaling) - logMin) * RandUnit());
+  double halfWidth = (view.xMax - view.xMin) / 2.0;
+  const double centreX = view.xMin + halfWidth;
+  halfWidth /= s;
+  double halfHeight = (view.yMax - view.yMin) / 2.0;
+  const double centreY = view.yMin + halfHeight;
+  halfHeight /= s;
+  const double dx = halfWidth * centring * (2.0 * RandUnit() - 1.0);
+  const double dy = halfHeight * centring * (2.0 * RandUnit() - 1.0);
+  view = {centreX - halfWidth + dx, centreY - halfHeight + dy, centreX + halfWidth + dx,
+          centreY + halfHeight + dy};
+}
+
+void ifsFractal::ScaleAll(double sx, double sy) {
+  for (int i = 0; i < rules.Count(); ++i)
+    rules[i].Scale(sx, sy);
+  iterating = false;
+}
+
+void ifsFractal::ShearAll(double p, double q) {
+  for (int i = 0; i < rules.Count(); ++i)
+    rules[i].Shear(p, q);
+  iterating = false;
+}
+
+void ifsFractal::RotateAll(double angle) {
+  for (int i = 0; i < rules.Count(); ++i)
+    rules[i].Rotate(angle);
+  iterating = false;
+}
+
+void ifsFractal::FlipAllHorizontal() {
+  for (int i = 0; i < rules.Count(); ++i)
+    rules[i].FlipHorizontal();
+  iterating = false;
+}

@@ -1,0 +1,91 @@
+#include "ifs/mathtrap.h"
+
+#include <csignal>
+
+#if defined(_WIN32)
+
+#include "ifs/win32/floatfault.h"
+
+#include <float.h>
+#include <math.h>
+
+namespace {
+
+// The runtime resets the handler to the default before calling it.
+extern "C" void OnFloatSignal(int) {
+  std::signal(SIGFPE, OnFloatSignal);
+  _fpreset();
+}
+
+// Reporting every library error as handled keeps the runtime silent.
+int __cdecl OnMathError(struct _exception *) { return 1; }
+
+} // namespace
+
+void InstallMathTrap() {
+  // On 64-bit Windows a signal handler cannot change the state the faulting
+  // instruction resumes with, so a filter in front of it masks the fault.
+  InstallFloatFaultFilter();
+  std::signal(SIGFPE, OnFloatSignal);
+  __setusermatherr(OnMathError);
+}
+
+#else
+
+#include <cstdint>
+#include <ucontext.h>
+
+namespace {
+
+constexpr std::uint32_t kSseMaskAll = 0x1f80;  // MXCSR exception masks
+constexpr std::uint32_t kSseFlags = 0x003f;    // MXCSR exception flags
+constexpr std::uint16_t kX87MaskAll = 0x003f;  // x87 control word masks
+constexpr std::uint16_t kX87Flags = 0x00ff;    // x87 status word flags and summary
+
+bool IsFloatCode(int code) {
+  return code == FPE_FLTDIV || code == FPE_FLTOVF || code == FPE_FLTUND || code == FPE_FLTRES ||
+         code == FPE_FLTINV || code == FPE_FLTSUB;
+}
+
+// Masks every floating-point exception in the state the faulting instruction
+// resumes with, so it runs again and yields the masked result. False where
+// the saved state is not known.
+bool MaskInResumedState(void *context) {
+#if defined(__linux__) && defined(__x86_64__)
+  ucontext_t *uc = static_cast<ucontext_t *>(context);
+  if (uc->uc_mcontext.fpregs == nullptr)
+    return false;
+  uc->uc_mcontext.fpregs->mxcsr = (uc->uc_mcontext.fpregs->mxcsr | kSseMaskAll) & ~kSseFlags;
+  uc->uc_mcontext.fpregs->cwd |= kX87MaskAll;
+  uc->uc_mcontext.fpregs->swd &= static_cast<std::uint16_t>(~kX87Flags);
+  return true;
+#else
+  (void)context;
+  return false;
+#endif
+}
+
+void OnFloatSignal(int, siginfo_t *info, void *context) {
+  if (info->si_code <= 0)
+    return; // sent, not raised by an instruction: nothing resumes
+  if (IsFloatCode(info->si_code) && MaskInResumedState(context))
+    return;
+  // An integer fault (or one we cannot mask) recurs with the default action.
+  std::signal(SIGFPE, SIG_DFL);
+}
+
+void InstallHandler() {
+  struct sigaction action = {};
+  action.sa_sigaction = OnFloatSignal;
+  action.sa_flags = SA_SIGINFO;
+  sigemptyset(&action.sa_mask);
+  sigaction(SIGFPE, &action, nullptr);
+}
+
+} // namespace
+
+// Floating-point exceptions stay masked here, as the C library starts them;
+// the handler covers code that unmasks them.
+void InstallMathTrap() { InstallHandler(); }
+
+#endif

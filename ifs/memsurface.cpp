@@ -1,0 +1,25 @@
+#include "ifs/memsurface.h"
+
+#include <cstddef>
+
+namespace {
+
+int PaddedStride(int width, ifsPixelFormat format) {
+  const int bytes = format == ifsPixelFormat::Rgb32 ? width * 4 : width;
+  return (bytes + 3) & ~3;
+}
+
+} // namespace
+
+ifsMemorySurface::ifsMemorySurface(int width, int height, ifsPixelFormat format,
+                                   int pixelsPerInchX, int pixelsPerInchY) {
+  if (width < 0)
+    width = 0;
+  if (height < 0)
+    height = 0;
+  const int stride = PaddedStride(width, format);
+  const std::size_t size = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
+  pixels_.reset(new std::uint8_t[size > 0 ? size : 1]());
+  Attach(pixels_.get(), stride, width, height, format);
+  SetPixelsPerInch(pixelsPerInchX, pixelsPerInchY);
+}

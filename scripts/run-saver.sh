@@ -1,0 +1,48 @@
+#!/bin/bash
+# Runs the screen saver full screen under Wine: on the current X display when
+# there is one, otherwise on a virtual display with screenshots written to a
+# folder (default ./screenshots, or $VORLUNDA_SHOTS; $VORLUNDA_SECONDS long).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+"$root/scripts/deps.sh"
+"$root/scripts/build.sh" win64 >/dev/null
+scr="$root/build/win64/Vorlunda.scr"
+state="$root/build/win64/wine"
+mkdir -p "$state"
+export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  exec "$wine" "$scr" /s
+fi
+
+shots=${VORLUNDA_SHOTS:-$root/screenshots}
+seconds=${VORLUNDA_SECONDS:-30}
+mkdir -p "$shots"
+display=""
+for n in $(seq 150 190); do
+  [ -e "/tmp/.X$n-lock" ] && continue
+  Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
+  xvfb=$!
+  sleep 1
+  kill -0 "$xvfb" 2>/dev/null && { display=":$n"; break; }
+done
+[ -n "$display" ] || { echo "no virtual display could be started" >&2; exit 1; }
+export DISPLAY=$display
+trap 'kill $xvfb 2>/dev/null || true' EXIT
+[ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
+echo "Running the saver on virtual display $display for $seconds s..."
+"$wine" "$scr" /s &
+saver=$!
+step=5
+for (( t = step; t <= seconds; t += step )); do
+  sleep "$step"
+  kill -0 "$saver" 2>/dev/null || break
+  import -window root "$shots/vorlunda-$(printf %03d "$t")s.png"
+done
+# Any key ends the saver once its grace period is over.
+xdotool key space || true
+for _ in $(seq 1 20); do kill -0 "$saver" 2>/dev/null || break; sleep 0.5; done
+kill "$saver" 2>/dev/null || true
+wait "$saver" 2>/dev/null || true
+echo "Screenshots are in $shots"

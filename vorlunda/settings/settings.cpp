@@ -1,0 +1,4 @@
+#include "pallwork/saverapp.h"
+
+// The settings dialog arrives later; until then there is nothing to configure.
+void pwScreenSaverApp::Configure(pwWindowHandle) {}
