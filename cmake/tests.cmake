@@ -1,6 +1,8 @@
 # One GoogleTest executable per directory: every Wine start costs time, so
 # CTest runs whole executables rather than single tests.
 set(VORLUNDA_TEST_TMP ${CMAKE_BINARY_DIR}/test-tmp)
+# Generous for Wine start-up and the sanitizers, short enough to catch a hang.
+set(VORLUNDA_TEST_TIMEOUT 300)
 file(MAKE_DIRECTORY ${VORLUNDA_TEST_TMP})
 
 # 32-bit programs cannot run on these machines, so that build only links.
@@ -30,18 +32,24 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
   set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
-function(vorlunda_test_environment test)
-  set(env "VORLUNDA_TEST_TMP=${VORLUNDA_TEST_TMP}" "VORLUNDA_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
-  if(WIN32)
-    list(APPEND env "VORLUNDA_SCR=$<TARGET_FILE:vorlunda_scr>" "WINE=${CMAKE_BINARY_DIR}/wine-run")
-    if(TARGET vorlunda-render)
-      list(APPEND env "VORLUNDA_RENDER=$<TARGET_FILE:vorlunda-render>")
-    endif()
-    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
-  elseif(TARGET vorlunda-render)
-    list(APPEND env "VORLUNDA_RENDER=$<TARGET_FILE:vorlunda-render>")
+# Windows programs see the build tree through Wine's Z: drive; scripts and
+# native programs get the Unix paths.
+function(vorlunda_test_environment test kind)
+  set(drive "")
+  if(kind STREQUAL "windows")
+    set(drive Z:)
   endif()
-  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT 900)
+  set(env "VORLUNDA_TEST_TMP=${drive}${VORLUNDA_TEST_TMP}"
+          "VORLUNDA_SOURCE_DIR=${drive}${PROJECT_SOURCE_DIR}")
+  if(WIN32)
+    list(APPEND env "VORLUNDA_SCR=${drive}$<TARGET_FILE:vorlunda_scr>"
+         "WINE=${CMAKE_BINARY_DIR}/wine-run")
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
+  endif()
+  if(TARGET vorlunda-render)
+    list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
+  endif()
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${VORLUNDA_TEST_TIMEOUT})
 endfunction()
 
 function(vorlunda_gtest name dir)
@@ -60,7 +68,11 @@ function(vorlunda_gtest name dir)
   endif()
   if(VORLUNDA_RUN_TESTS)
     add_test(NAME ${name} COMMAND ${name})
-    vorlunda_test_environment(${name})
+    if(WIN32)
+      vorlunda_test_environment(${name} windows)
+    else()
+      vorlunda_test_environment(${name} native)
+    endif()
   endif()
 endfunction()
 
@@ -80,8 +92,8 @@ if(WIN32)
     file(GLOB e2e_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
     foreach(script ${e2e_scripts})
       get_filename_component(stem ${script} NAME_WE)
-      add_test(NAME e2e_${stem} COMMAND bash ${script})
-      vorlunda_test_environment(e2e_${stem})
+      add_test(NAME e2e_${stem} COMMAND ${CMAKE_BINARY_DIR}/wine-run --env bash ${script})
+      vorlunda_test_environment(e2e_${stem} script)
     endforeach()
   endif()
 endif()

@@ -25,7 +25,8 @@ start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
   fi
-  "$wineserver" -p
+  # The server outlives this script; it must not hold the test runner's pipes.
+  "$wineserver" -p </dev/null >/dev/null 2>&1
   echo "display $DISPLAY, prefix $WINEPREFIX"
 }
 

@@ -77,16 +77,47 @@ void ifsFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules, i
   }
 }
 
-const ifsRule &ifsFractal::ChooseRule() const {
-  const int last = rules.Count() - 1;
-  assert(last >= 0);
-  double v = RandUnit() * totalWeight;
-  for (int i = 0; i < last; ++i) {
+namespace {
+
+// Rule i with probability weight(i) / total: the subtraction order is the
+// behaviour, so the same seed picks the same rules.
+inline const ifsRule &ChooseFrom(const ifsRule *rules, int count, double total) {
+  double v = RandUnit() * total;
+  for (int i = 0; i < count - 1; ++i) {
     v -= rules[i].Weight();
     if (v <= 0.0)
       return rules[i];
   }
-  return rules[last];
+  return rules[count - 1];
+}
+
+inline bool ClampTo(ifsPoint &point, double limit) {
+  // One test for the usual case; not-a-number fails it and is left alone.
+  if (!(std::fabs(point.x) > limit || std::fabs(point.y) > limit))
+    return false;
+  bool changed = false;
+  if (point.x < -limit) {
+    point.x = -limit;
+    changed = true;
+  } else if (point.x > limit) {
+    point.x = limit;
+    changed = true;
+  }
+  if (point.y < -limit) {
+    point.y = -limit;
+    changed = true;
+  } else if (point.y > limit) {
+    point.y = limit;
+    changed = true;
+  }
+  return changed;
+}
+
+} // namespace
+
+const ifsRule &ifsFractal::ChooseRule() const {
+  assert(rules.Count() > 0);
+  return ChooseFrom(&rules[0], rules.Count(), totalWeight);
 }
 
 void ifsFractal::StartPoint(ifsPoint &point, ifsColour *colour) {
@@ -117,6 +148,36 @@ void ifsFractal::StartPoint(ifsPoint &point, ifsColour *colour) {
   }
 }
 
+namespace {
+
+// The chaos game proper, specialised so that the common case (no colours)
+// carries no colour work and the orbit stays in registers. An escape fills
+// the rest of the batch with the clamped point.
+template <bool kBlended, bool kColours>
+void RunOrbit(const ifsRule *rules, int ruleCount, double total, double limit, int count,
+             ifsPoint &previous, ifsColour &colour, ifsPoint *points, ifsRgb *colours) {
+  ifsPoint p = previous;
+  for (int i = 0; i < count; ++i) {
+    const ifsRule &rule = ChooseFrom(rules, ruleCount, total);
+    p = kBlended ? rule.ApplyBlended(p, colour) : rule.Apply(p);
+    if (ClampTo(p, limit)) {
+      const ifsRgb rgb = ToRgb(colour);
+      for (int j = i; j < count; ++j) {
+        points[j] = p;
+        if (kColours)
+          colours[j] = rgb;
+      }
+      break;
+    }
+    points[i] = p;
+    if (kColours)
+      colours[i] = ToRgb(colour);
+  }
+  previous = p;
+}
+
+} // namespace
+
 void ifsFractal::Iterate(int count, ifsPoint *points, ifsRgb *colours) {
   const bool shaded = colourSystem == ifsColourSystem::Shaded;
   const bool blended = colours != nullptr && shaded;
@@ -135,47 +196,22 @@ void ifsFractal::Iterate(int count, ifsPoint *points, ifsRgb *colours) {
   }
   if (!iterating)
     StartPoint(previous, blended ? &colour : nullptr);
-  for (int i = 0; i < count; ++i) {
-    const ifsRule &rule = ChooseRule();
-    ifsPoint next = blended ? rule.ApplyBlended(previous, colour) : rule.Apply(previous);
-    const bool escaped = Clamp(next);
-    previous = next;
-    if (escaped) {
-      const ifsRgb rgb = ToRgb(colour);
-      for (int j = i; j < count; ++j) {
-        points[j] = next;
-        if (colours != nullptr)
-          colours[j] = rgb;
-      }
-      break;
-    }
-    points[i] = next;
-    if (colours != nullptr)
-      colours[i] = ToRgb(colour);
-  }
+  const ifsRule *const list = &rules[0];
+  if (blended)
+    RunOrbit<true, true>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
+                         points, colours);
+  else if (colours != nullptr)
+    RunOrbit<false, true>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
+                          points, colours);
+  else
+    RunOrbit<false, false>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
+                           points, colours);
   current = previous;
   currentColour = colour;
   iterating = true;
 }
 
-bool ifsFractal::Clamp(ifsPoint &point) const {
-  bool changed = false;
-  if (point.x < -escapeLimit) {
-    point.x = -escapeLimit;
-    changed = true;
-  } else if (point.x > escapeLimit) {
-    point.x = escapeLimit;
-    changed = true;
-  }
-  if (point.y < -escapeLimit) {
-    point.y = -escapeLimit;
-    changed = true;
-  } else if (point.y > escapeLimit) {
-    point.y = escapeLimit;
-    changed = true;
-  }
-  return changed;
-}
+bool ifsFractal::Clamp(ifsPoint &point) const { return ClampTo(point, escapeLimit); }
 
 // A point that is not a number widens nothing, and in particular does not
 // become the first corner: the bounds then stay numbers.

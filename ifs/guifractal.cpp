@@ -8,7 +8,7 @@ namespace {
 
 // Views smaller than this are widened, so the scales stay finite.
 constexpr double kMinViewSize = 0.0001;
-// Pixel coordinates are held within ±2^30, far outside any area, so that
+// ToPixel holds coordinates within ±2^30, far outside any area, so that
 // offsets and centres can still be added without overflow.
 constexpr int kPixelLimit = 1 << 30;
 
@@ -19,29 +19,90 @@ constexpr int kFastUntil = 128, kFastStep = 4;
 constexpr int kMediumUntil = 192, kMediumStep = 2;
 constexpr int kFullHits = 255;
 
+constexpr int NextHitCount(int count) {
+  if (count < kFirstHit)
+    return kFirstHit;
+  if (count < kFastUntil)
+    return count + kFastStep;
+  if (count < kMediumUntil)
+    return count + kMediumStep;
+  return count < kFullHits ? count + 1 : kFullHits;
+}
+
+// The climb as a table: a hit costs one lookup instead of a chain of tests.
+struct HitCountTable {
+  std::uint8_t next[256] = {};
+  constexpr HitCountTable() {
+    for (int count = 0; count < 256; ++count)
+      next[count] = static_cast<std::uint8_t>(NextHitCount(count));
+  }
+};
+constexpr HitCountTable kHitCounts;
+
 // Spectrum: a third of the hue circle, 20 hits of ±4.
 constexpr int kSpectrumRun = 80;
 constexpr int kSpectrumStart = 240;
 
-int FloorToPixel(double t) {
-  if (t >= kPixelLimit)
-    return kPixelLimit;
-  if (!(t > -kPixelLimit))
-    return -kPixelLimit;
+// ⌊t⌋ for |t| below 2^31, exact: truncation corrected for negative values.
+int FloorOf(double t) {
   const int truncated = static_cast<int>(t);
   return truncated > t ? truncated - 1 : truncated;
 }
 
-std::unique_ptr<std::uint8_t[]> ZeroedBuffer(std::size_t size) {
-  return std::unique_ptr<std::uint8_t[]>(new std::uint8_t[size > 0 ? size : 1]());
+int SaturatedFloor(double t) {
+  if (t >= kPixelLimit)
+    return kPixelLimit;
+  if (!(t > -kPixelLimit))
+    return -kPixelLimit;
+  return FloorOf(t);
 }
 
-void RaiseTo(std::uint8_t &stored, int value) {
-  if (value > stored)
-    stored = static_cast<std::uint8_t>(value);
-}
+int Clip(int value, int low, int high) { return value < low ? low : value > high ? high : value; }
 
 } // namespace
+
+// Maps a batch of points to pixels of the part of the drawing area that lies
+// on the surface, with every fact a copy, so the compiler keeps them in
+// registers while pixels are stored. The range test is made on the unrounded
+// coordinate: ⌊t⌋ ≥ k exactly when t ≥ k for an integer k, so no value is
+// converted before it is known to fit.
+class ifsGuiFractal::Plotter {
+public:
+  Plotter(const ifsGuiFractal &fractal, const ifsSurface &surface)
+      : cx_((fractal.view.xMin + fractal.view.xMax) / 2.0),
+        cy_((fractal.view.yMin + fractal.view.yMax) / 2.0), scaleX_(fractal.scaleX),
+        scaleY_(fractal.scaleY), centreX_(fractal.centreX), centreY_(fractal.centreY),
+        width_(fractal.width) {
+    // px = ⌊tx⌋ + centreX must lie in [left, right), py = centreY − ⌊ty⌋ in
+    // [top, bottom), where the bounds clip the area to the surface.
+    const int left = Clip(-fractal.offsetX, 0, fractal.width);
+    const int right = Clip(surface.Width() - fractal.offsetX, left, fractal.width);
+    const int top = Clip(-fractal.offsetY, 0, fractal.height);
+    const int bottom = Clip(surface.Height() - fractal.offsetY, top, fractal.height);
+    txLow_ = left - centreX_;
+    txHigh_ = right - centreX_;
+    tyLow_ = centreY_ - bottom + 1;
+    tyHigh_ = centreY_ - top + 1;
+  }
+
+  bool ToArea(const ifsPoint &p, int &px, int &py) const {
+    const double tx = (p.x - cx_) * scaleX_ + 0.5;
+    const double ty = (p.y - cy_) * scaleY_ + 0.5;
+    if (!(tx >= txLow_ && tx < txHigh_ && ty >= tyLow_ && ty < tyHigh_))
+      return false;
+    px = FloorOf(tx) + centreX_;
+    py = centreY_ - FloorOf(ty);
+    return true;
+  }
+  std::size_t PixelIndex(int px, int py) const {
+    return static_cast<std::size_t>(py) * static_cast<std::size_t>(width_) + px;
+  }
+
+private:
+  const double cx_, cy_, scaleX_, scaleY_;
+  const int centreX_, centreY_, width_;
+  double txLow_, txHigh_, tyLow_, tyHigh_;
+};
 
 ifsGuiFractal::ifsGuiFractal(const ifsGuiFractal &other) : ifsFractal(other) {
   CopyDrawingState(other);
@@ -51,7 +112,7 @@ ifsGuiFractal &ifsGuiFractal::operator=(const ifsGuiFractal &other) {
   if (this == &other)
     return *this;
   if (width != other.width || height != other.height)
-    FreeBuffers();
+    pixelState.reset();
   ifsFractal::operator=(other);
   CopyDrawingState(other);
   return *this;
@@ -70,13 +131,6 @@ void ifsGuiFractal::CopyDrawingState(const ifsGuiFractal &other) {
   paletteBase = other.paletteBase;
   std::memcpy(intensityTable, other.intensityTable, sizeof intensityTable);
   std::memcpy(spectrumTable, other.spectrumTable, sizeof spectrumTable);
-}
-
-void ifsGuiFractal::FreeBuffers() {
-  redMax.reset();
-  greenMax.reset();
-  blueMax.reset();
-  hits.reset();
 }
 
 std::size_t ifsGuiFractal::Area() const {
@@ -102,7 +156,7 @@ void ifsGuiFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules
 void ifsGuiFractal::Prepare(const ifsSurface &surface, int newWidth, int newHeight, int newOffsetX,
                             int newOffsetY) {
   if (newWidth != width || newHeight != height)
-    FreeBuffers();
+    pixelState.reset();
   offsetX = newOffsetX;
   offsetY = newOffsetY;
   width = newWidth;
@@ -126,16 +180,17 @@ void ifsGuiFractal::Prepare(const ifsSurface &surface, int newWidth, int newHeig
     PrepareSpectrum();
 }
 
-void ifsGuiFractal::PrepareIntensity() {
+// New state starts with zero maxima, as new maximum buffers must.
+void ifsGuiFractal::EnsurePixelState() {
   const std::size_t area = Area();
-  if (!redMax || !greenMax || !blueMax) {
-    redMax = ZeroedBuffer(area);
-    greenMax = ZeroedBuffer(area);
-    blueMax = ZeroedBuffer(area);
-  }
-  if (!hits)
-    hits = ZeroedBuffer(area);
-  std::memset(hits.get(), 0, area);
+  if (!pixelState)
+    pixelState.reset(new PixelState[area > 0 ? area : 1]());
+  for (std::size_t i = 0; i < area; ++i)
+    pixelState[i].hits = 0;
+}
+
+void ifsGuiFractal::PrepareIntensity() {
+  EnsurePixelState();
   for (int i = 0; i < 256; ++i) {
     const double t = i / 255.0;
     intensityTable[i] = {static_cast<int>(std::floor(t * red + 0.5)),
@@ -145,9 +200,7 @@ void ifsGuiFractal::PrepareIntensity() {
 }
 
 void ifsGuiFractal::PrepareSpectrum() {
-  if (!hits)
-    hits = ZeroedBuffer(Area());
-  std::memset(hits.get(), 0, Area());
+  EnsurePixelState();
   const double l = luminance / static_cast<double>(kHlsScale);
   const double s = saturation / static_cast<double>(kHlsScale);
   for (int i = 0; i < 256; ++i) {
@@ -157,64 +210,41 @@ void ifsGuiFractal::PrepareSpectrum() {
 }
 
 void ifsGuiFractal::ClearIntensity() {
+  if (!pixelState)
+    return;
   const std::size_t area = Area();
-  if (redMax)
-    std::memset(redMax.get(), 0, area);
-  if (greenMax)
-    std::memset(greenMax.get(), 0, area);
-  if (blueMax)
-    std::memset(blueMax.get(), 0, area);
+  for (std::size_t i = 0; i < area; ++i) {
+    pixelState[i].redMax = 0;
+    pixelState[i].greenMax = 0;
+    pixelState[i].blueMax = 0;
+  }
 }
 
 ifsPixel ifsGuiFractal::ToPixel(ifsPoint point) const {
   const double cx = (view.xMin + view.xMax) / 2.0;
   const double cy = (view.yMin + view.yMax) / 2.0;
-  return {FloorToPixel((point.x - cx) * scaleX + 0.5) + centreX,
-          centreY - FloorToPixel((point.y - cy) * scaleY + 0.5)};
+  return {SaturatedFloor((point.x - cx) * scaleX + 0.5) + centreX,
+          centreY - SaturatedFloor((point.y - cy) * scaleY + 0.5)};
 }
 
 int ifsGuiFractal::HitCount(int px, int py) const {
-  if (!hits || px < 0 || px >= width || py < 0 || py >= height)
+  if (!pixelState || px < 0 || px >= width || py < 0 || py >= height)
     return -1;
-  return hits[static_cast<std::size_t>(py) * width + px];
+  return pixelState[static_cast<std::size_t>(py) * width + px].hits;
 }
 
-bool ifsGuiFractal::InArea(ifsPoint point, double cx, double cy, int &px, int &py) const {
-  px = FloorToPixel((point.x - cx) * scaleX + 0.5) + centreX;
-  py = centreY - FloorToPixel((point.y - cy) * scaleY + 0.5);
-  return px >= 0 && px < width && py >= 0 && py < height;
-}
-
-void ifsGuiFractal::WritePixel(ifsSurface &surface, int px, int py, const ifsRgb &rgb) const {
-  if (paletteBase >= 0)
-    surface.WriteIndex(offsetX + px, offsetY + py,
-                       paletteBase + CubeIndex(rgb.red, rgb.green, rgb.blue));
-  else
-    surface.WriteRgb(offsetX + px, offsetY + py, rgb.red, rgb.green, rgb.blue);
-}
-
-ifsRgb ifsGuiFractal::IntensityHit(std::size_t pixel) {
-  int count = hits[pixel];
-  if (count < kFirstHit)
-    count = kFirstHit;
-  else if (count < kFastUntil)
-    count += kFastStep;
-  else if (count < kMediumUntil)
-    count += kMediumStep;
-  else
-    count += 1;
-  if (count > kFullHits)
-    count = kFullHits;
-  hits[pixel] = static_cast<std::uint8_t>(count);
+ifsRgb ifsGuiFractal::IntensityHit(PixelState &pixel) const {
+  const int count = kHitCounts.next[pixel.hits];
+  pixel.hits = static_cast<std::uint8_t>(count);
   const ifsRgb &level = intensityTable[count];
-  RaiseTo(redMax[pixel], level.red);
-  RaiseTo(greenMax[pixel], level.green);
-  RaiseTo(blueMax[pixel], level.blue);
-  return {redMax[pixel], greenMax[pixel], blueMax[pixel]};
+  pixel.redMax = static_cast<std::uint8_t>(std::max<int>(pixel.redMax, level.red));
+  pixel.greenMax = static_cast<std::uint8_t>(std::max<int>(pixel.greenMax, level.green));
+  pixel.blueMax = static_cast<std::uint8_t>(std::max<int>(pixel.blueMax, level.blue));
+  return {pixel.redMax, pixel.greenMax, pixel.blueMax};
 }
 
-ifsRgb ifsGuiFractal::SpectrumHit(std::size_t pixel) {
-  std::int64_t count = hits[pixel];
+ifsRgb ifsGuiFractal::SpectrumHit(PixelState &pixel) const {
+  std::int64_t count = pixel.hits;
   if (hueStep < 0) {
     // Counting down from the top keeps a zero counter meaning "not yet hit".
     if (count == 0)
@@ -224,20 +254,39 @@ ifsRgb ifsGuiFractal::SpectrumHit(std::size_t pixel) {
   } else if (count < kSpectrumRun) {
     count += hueStep;
   }
-  hits[pixel] = static_cast<std::uint8_t>(count);
-  return spectrumTable[hits[pixel]];
+  pixel.hits = static_cast<std::uint8_t>(count);
+  return spectrumTable[pixel.hits];
 }
 
+// Two passes: first every point's pixel is found and its memory requested,
+// so the cache misses of a batch overlap instead of stalling one by one;
+// then the pixels are coloured and written in point order.
 template <typename ColourOfPoint>
 void ifsGuiFractal::PlotBatch(ifsSurface &surface, ColourOfPoint colourOf) {
-  const double cx = (view.xMin + view.xMax) / 2.0;
-  const double cy = (view.yMin + view.yMax) / 2.0;
+  const Plotter plotter(*this, surface);
+  ifsSurfaceBatch batch(surface);
+  const int dx = offsetX, dy = offsetY;
+  PixelState *const state = pixelState.get();
+  int pointOf[kBatchPoints];
+  ifsPixel pixelOf[kBatchPoints];
+  int plotted = 0;
   for (int i = 0; i < kBatchPoints; ++i) {
-    int px, py;
-    if (!InArea(points[i], cx, cy, px, py))
+    ifsPixel &pixel = pixelOf[plotted];
+    if (!plotter.ToArea(points[i], pixel.x, pixel.y))
       continue;
-    const std::size_t pixel = static_cast<std::size_t>(py) * width + px;
-    WritePixel(surface, px, py, colourOf(i, pixel));
+    batch.Prefetch(dx + pixel.x, dy + pixel.y);
+    if (state != nullptr)
+      __builtin_prefetch(state + plotter.PixelIndex(pixel.x, pixel.y), 1);
+    pointOf[plotted++] = i;
+  }
+  const int base = paletteBase;
+  for (int k = 0; k < plotted; ++k) {
+    const ifsPixel pixel = pixelOf[k];
+    const ifsRgb rgb = colourOf(pointOf[k], plotter.PixelIndex(pixel.x, pixel.y));
+    if (base >= 0)
+      batch.PutIndex(dx + pixel.x, dy + pixel.y, base + CubeIndex(rgb.red, rgb.green, rgb.blue));
+    else
+      batch.PutRgb(dx + pixel.x, dy + pixel.y, rgb.red, rgb.green, rgb.blue);
   }
 }
 
@@ -245,15 +294,13 @@ void ifsGuiFractal::DrawStep(ifsSurface &surface) {
   const bool shaded = colourSystem == ifsColourSystem::Shaded;
   Iterate(kBatchPoints, points, shaded ? pointColours : nullptr);
   pointsDrawn += kBatchPoints;
-  const bool intensity =
-      colourSystem == ifsColourSystem::Intensity && hits && redMax && greenMax && blueMax;
-  const bool spectrum = colourSystem == ifsColourSystem::Spectrum && hits;
+  PixelState *const state = pixelState.get();
   if (shaded) {
     PlotBatch(surface, [this](int i, std::size_t) { return pointColours[i]; });
-  } else if (intensity) {
-    PlotBatch(surface, [this](int, std::size_t pixel) { return IntensityHit(pixel); });
-  } else if (spectrum) {
-    PlotBatch(surface, [this](int, std::size_t pixel) { return SpectrumHit(pixel); });
+  } else if (colourSystem == ifsColourSystem::Intensity && state != nullptr) {
+    PlotBatch(surface, [this, state](int, std::size_t pixel) { return IntensityHit(state[pixel]); });
+  } else if (colourSystem == ifsColourSystem::Spectrum && state != nullptr) {
+    PlotBatch(surface, [this, state](int, std::size_t pixel) { return SpectrumHit(state[pixel]); });
   } else {
     // Solid, and any system whose counters Prepare has not made yet.
     const ifsRgb solid{red, green, blue};

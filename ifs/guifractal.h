@@ -66,15 +66,23 @@ public:
   int HitCount(int px, int py) const;
 
 private:
+  // The Intensity maxima and the hit counter of one pixel, side by side so a
+  // hit touches one cache line; one byte per channel.
+  struct PixelState {
+    std::uint8_t redMax;
+    std::uint8_t greenMax;
+    std::uint8_t blueMax;
+    std::uint8_t hits;
+  };
+  class Plotter;
+
   template <typename ColourOfPoint> void PlotBatch(ifsSurface &surface, ColourOfPoint colourOf);
-  bool InArea(ifsPoint point, double cx, double cy, int &px, int &py) const;
-  void WritePixel(ifsSurface &surface, int px, int py, const ifsRgb &rgb) const;
-  ifsRgb IntensityHit(std::size_t pixel);
-  ifsRgb SpectrumHit(std::size_t pixel);
+  ifsRgb IntensityHit(PixelState &pixel) const;
+  ifsRgb SpectrumHit(PixelState &pixel) const;
   void PrepareIntensity();
   void PrepareSpectrum();
+  void EnsurePixelState();
   void CopyDrawingState(const ifsGuiFractal &other);
-  void FreeBuffers();
   std::size_t Area() const;
 
   ifsPoint points[kBatchPoints];
@@ -85,8 +93,9 @@ private:
   std::int32_t centreX = 0, centreY = 0;
   double scaleX = 1.0, scaleY = 1.0;
   std::int32_t paletteBase = -1;
-  std::unique_ptr<std::uint8_t[]> redMax, greenMax, blueMax;
-  std::unique_ptr<std::uint8_t[]> hits;
+  // width × height pixels, row by row; made by Prepare for Intensity and
+  // Spectrum, kept while the size stays.
+  std::unique_ptr<PixelState[]> pixelState;
   ifsRgb intensityTable[256] = {};
   // Indexed by the stored byte counter: 256 entries, continuing round the
   // hue circle, so any hue step stays inside the table.

@@ -18,8 +18,8 @@ ifsMemorySurface::ifsMemorySurface(int width, int height, ifsPixelFormat format,
   if (height < 0)
     height = 0;
   const int stride = PaddedStride(width, format);
-  const std::size_t size = static_cast<std::size_t>(stride) * static_cast<std::size_t>(height);
-  pixels_.reset(new std::uint8_t[size > 0 ? size : 1]());
-  Attach(pixels_.get(), stride, width, height, format);
+  const std::size_t words = static_cast<std::size_t>(stride / 4) * static_cast<std::size_t>(height);
+  pixels_.reset(new std::uint32_t[words > 0 ? words : 1]());
+  Attach(reinterpret_cast<std::uint8_t *>(pixels_.get()), stride, width, height, format);
   SetPixelsPerInch(pixelsPerInchX, pixelsPerInchY);
 }

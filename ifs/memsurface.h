@@ -13,5 +13,6 @@ public:
                    int pixelsPerInchX = 96, int pixelsPerInchY = 96);
 
 private:
-  std::unique_ptr<std::uint8_t[]> pixels_;
+  // 32-bit words, so that 32-bit pixels are stored as what they are.
+  std::unique_ptr<std::uint32_t[]> pixels_;
 };

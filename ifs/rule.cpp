@@ -2,6 +2,8 @@
 
 #include "foundation/random.h"
 
+#include <cmath>
+
 namespace {
 
 constexpr int kMaxRedraws = 100;
@@ -9,6 +11,9 @@ constexpr int kMaxRedraws = 100;
 constexpr double kDegenerate = 1e-9;
 
 double RandomCoefficient() { return RandUnit() * 2.0 - 1.0; }
+
+double Square(double v) { return v * v; }
+double SignedSquareRoot(double v) { return v >= 0.0 ? std::sqrt(v) : -std::sqrt(-v); }
 
 } // namespace
 
@@ -18,6 +23,27 @@ ifsRule::ifsRule(ifsRuleSystem system, double weight, double a, double b, double
 
 ifsRule::ifsRule(ifsRuleSystem system, const double (&row)[kRuleRowLength])
     : ifsRule(system, row[0], row[1], row[2], row[3], row[4], row[5], row[6]) {}
+
+ifsPoint ifsRule::ApplyNonLinear(ifsPoint p) const {
+  switch (ruleSystem) {
+  case ifsRuleSystem::Linear:
+    return {a * p.x + b * p.y + e, c * p.x + d * p.y + f};
+  case ifsRuleSystem::Trig:
+    return {a * std::cos(p.x) + b * std::cos(p.y) + e, c * std::sin(p.x) + d * std::sin(p.y) + f};
+  case ifsRuleSystem::TrigSquared:
+    return {a * Square(std::cos(p.x)) + b * Square(std::cos(p.y)) + e,
+            c * Square(std::sin(p.x)) + d * Square(std::sin(p.y)) + f};
+  case ifsRuleSystem::LinearTrigCombo:
+    return {a * p.x + b * p.y + e, c * Square(std::cos(p.x)) + d * Square(std::sin(p.y)) + f};
+  case ifsRuleSystem::SignedSquareRoot: {
+    const double sx = SignedSquareRoot(p.x);
+    const double sy = SignedSquareRoot(p.y);
+    return {a * sx + b * sy + e, c * sx + d * sy + f};
+  }
+  default: // Mixture and unknown systems map every point to itself
+    return p;
+  }
+}
 
 ifsRule ifsRule::Random(ifsRuleSystem system, bool contractiveOnly) {
   for (int redraw = 0;; ++redraw) {

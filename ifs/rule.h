@@ -5,7 +5,6 @@
 #include "ifs/point.h"
 #include "ifs/rulesystem.h"
 
-#include <cmath>
 #include <cstdint>
 
 enum class ifsContractivity : std::int32_t {
@@ -65,6 +64,7 @@ public:
   double Blend() const { return blend; }
 
 private:
+  ifsPoint ApplyNonLinear(ifsPoint p) const;
   // New matrix = forward × M × inverse.
   void Conjugate(const Matrix3 &forward, const Matrix3 &inverse);
 
@@ -78,34 +78,12 @@ private:
   double fixedX = 0.0, fixedY = 0.0;
 };
 
-namespace ifsRuleDetail {
-
-inline double Square(double v) { return v * v; }
-inline double SignedSquareRoot(double v) { return v >= 0.0 ? std::sqrt(v) : -std::sqrt(-v); }
-
-} // namespace ifsRuleDetail
-
-// Inline: the chaos game calls this for every point it plots.
+// Inline for the Linear case, which the chaos game runs at every point; the
+// other systems are dominated by their trigonometry anyway.
 inline ifsPoint ifsRule::Apply(ifsPoint p) const {
-  using ifsRuleDetail::Square;
-  switch (ruleSystem) {
-  case ifsRuleSystem::Linear:
+  if (ruleSystem == ifsRuleSystem::Linear)
     return {a * p.x + b * p.y + e, c * p.x + d * p.y + f};
-  case ifsRuleSystem::Trig:
-    return {a * std::cos(p.x) + b * std::cos(p.y) + e, c * std::sin(p.x) + d * std::sin(p.y) + f};
-  case ifsRuleSystem::TrigSquared:
-    return {a * Square(std::cos(p.x)) + b * Square(std::cos(p.y)) + e,
-            c * Square(std::sin(p.x)) + d * Square(std::sin(p.y)) + f};
-  case ifsRuleSystem::LinearTrigCombo:
-    return {a * p.x + b * p.y + e, c * Square(std::cos(p.x)) + d * Square(std::sin(p.y)) + f};
-  case ifsRuleSystem::SignedSquareRoot: {
-    const double sx = ifsRuleDetail::SignedSquareRoot(p.x);
-    const double sy = ifsRuleDetail::SignedSquareRoot(p.y);
-    return {a * sx + b * sy + e, c * sx + d * sy + f};
-  }
-  default:
-    return p;
-  }
+  return ApplyNonLinear(p);
 }
 
 inline ifsPoint ifsRule::ApplyBlended(ifsPoint p, ifsColour &colour) const {

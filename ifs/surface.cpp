@@ -100,6 +100,19 @@ void ifsSurface::ClearDirty() {
   dirtyBottom_ = INT_MIN;
 }
 
+void ifsSurface::MergeDirty(int left, int top, int right, int bottom) {
+  if (left > right || top > bottom)
+    return;
+  if (left < dirtyLeft_)
+    dirtyLeft_ = left;
+  if (top < dirtyTop_)
+    dirtyTop_ = top;
+  if (right > dirtyRight_)
+    dirtyRight_ = right;
+  if (bottom > dirtyBottom_)
+    dirtyBottom_ = bottom;
+}
+
 void ifsSurface::MarkAllDirty() {
   if (width_ <= 0 || height_ <= 0)
     return;

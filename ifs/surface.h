@@ -95,6 +95,10 @@ public:
   // Called after each batch of writes; a window surface may present here.
   virtual void EndBatch() {}
 
+  // Widens the dirty area by the inclusive box; an empty box (left > right)
+  // changes nothing.
+  void MergeDirty(int left, int top, int right, int bottom);
+
 protected:
   ifsSurface() = default;
   void Attach(std::uint8_t *bits, int stride, int width, int height, ifsPixelFormat format);
@@ -102,6 +106,8 @@ protected:
   void Detach() { Attach(nullptr, 0, 0, 0, format_); }
 
 private:
+  friend class ifsSurfaceBatch;
+
   bool Contains(int x, int y) const {
     return static_cast<unsigned>(x) < static_cast<unsigned>(width_) &&
            static_cast<unsigned>(y) < static_cast<unsigned>(height_);
@@ -158,3 +164,61 @@ inline void ifsSurface::WriteIndex(int x, int y, int index) {
 inline double AspectRatio(const ifsSurface &surface, int width, int height) {
   return AspectRatio(surface.PixelsPerInchX(), surface.PixelsPerInchY(), width, height);
 }
+
+// Unchecked writes for one batch of pixels, for the drawing hot path: the
+// buffer's facts are copied into the batch so they can stay in registers
+// while pixels are stored, and the dirty area is gathered on the side and
+// merged when the batch ends. Callers keep x and y on the surface.
+class ifsSurfaceBatch {
+public:
+  explicit ifsSurfaceBatch(ifsSurface &surface)
+      : surface_(surface), bits_(surface.bits_), stride_(surface.stride_),
+        indexed_(surface.format_ == ifsPixelFormat::Indexed8), palette_(surface.palette_) {}
+  ~ifsSurfaceBatch() { surface_.MergeDirty(left_, top_, right_, bottom_); }
+  ifsSurfaceBatch(const ifsSurfaceBatch &) = delete;
+  ifsSurfaceBatch &operator=(const ifsSurfaceBatch &) = delete;
+
+  void PutRgb(int x, int y, int red, int green, int blue) {
+    if (indexed_) {
+      surface_.WriteRgb(x, y, red, green, blue);
+      return;
+    }
+    Touch(x, y);
+    Pixel32(x, y) = static_cast<std::uint32_t>(red) << 16 |
+                    static_cast<std::uint32_t>(green) << 8 | static_cast<std::uint32_t>(blue);
+  }
+  // Indexes outside the palette are ignored.
+  void PutIndex(int x, int y, int index) {
+    if (static_cast<unsigned>(index) >= kPaletteEntries)
+      return;
+    Touch(x, y);
+    if (indexed_)
+      bits_[static_cast<std::intptr_t>(y) * stride_ + x] = static_cast<std::uint8_t>(index);
+    else
+      Pixel32(x, y) = palette_[index];
+  }
+
+  // Starts fetching a pixel that is about to be written.
+  void Prefetch(int x, int y) const {
+    __builtin_prefetch(bits_ + static_cast<std::intptr_t>(y) * stride_ + (indexed_ ? x : 4 * x), 1);
+  }
+
+private:
+  // 32-bit rows hold 32-bit values: the buffers are allocated as such.
+  std::uint32_t &Pixel32(int x, int y) {
+    return reinterpret_cast<std::uint32_t *>(bits_ + static_cast<std::intptr_t>(y) * stride_)[x];
+  }
+  void Touch(int x, int y) {
+    left_ = x < left_ ? x : left_;
+    right_ = x > right_ ? x : right_;
+    top_ = y < top_ ? y : top_;
+    bottom_ = y > bottom_ ? y : bottom_;
+  }
+
+  ifsSurface &surface_;
+  std::uint8_t *const bits_;
+  const int stride_;
+  const bool indexed_;
+  const std::uint32_t *const palette_;
+  int left_ = 1 << 30, top_ = 1 << 30, right_ = -1, bottom_ = -1;
+};

@@ -1,9 +1,10 @@
 #!/bin/bash
-# Configures and builds one build directory: native, asan, win64 or win32.
+# Configures and builds one build directory: native, asan, win64 or win32
+# (under build/, or under $VORLUNDA_BUILD_ROOT).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 target=$1
-dir="$root/build/$target"
+dir="${VORLUNDA_BUILD_ROOT:-$root/build}/$target"
 args=(-G Ninja -S "$root" -B "$dir")
 case "$target" in
   native) args+=(-DCMAKE_BUILD_TYPE=RelWithDebInfo) ;;

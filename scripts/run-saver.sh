@@ -1,13 +1,25 @@
 #!/bin/bash
 # Runs the screen saver full screen under Wine: on the current X display when
 # there is one, otherwise on a virtual display with screenshots written to a
-# folder (default ./screenshots, or $VORLUNDA_SHOTS; $VORLUNDA_SECONDS long).
+# folder for a while.
+#   run-saver.sh [--seconds N] [--shots DIR]
+# (or $VORLUNDA_SECONDS, default 30, and $VORLUNDA_SHOTS, default ./screenshots)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+seconds=${VORLUNDA_SECONDS:-30}
+shots=${VORLUNDA_SHOTS:-$PWD/screenshots}
+while [ $# -gt 0 ]; do
+  case "$1" in
+    --seconds) seconds=$2; shift 2 ;;
+    --shots) shots=$2; shift 2 ;;
+    *) echo "usage: $0 [--seconds N] [--shots DIR]" >&2; exit 2 ;;
+  esac
+done
 "$root/scripts/deps.sh"
 "$root/scripts/build.sh" win64 >/dev/null
-scr="$root/build/win64/Vorlunda.scr"
-state="$root/build/win64/wine"
+build="${VORLUNDA_BUILD_ROOT:-$root/build}/win64"
+scr="$build/Vorlunda.scr"
+state="$build/wine"
 mkdir -p "$state"
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
@@ -16,8 +28,6 @@ if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
   exec "$wine" "$scr" /s
 fi
 
-shots=${VORLUNDA_SHOTS:-$root/screenshots}
-seconds=${VORLUNDA_SECONDS:-30}
 mkdir -p "$shots"
 display=""
 for n in $(seq 150 190); do
@@ -34,7 +44,7 @@ trap 'kill $xvfb 2>/dev/null || true' EXIT
 echo "Running the saver on virtual display $display for $seconds s..."
 "$wine" "$scr" /s &
 saver=$!
-step=5
+step=$(( seconds < 5 ? (seconds < 1 ? 1 : seconds) : 5 ))
 for (( t = step; t <= seconds; t += step )); do
   sleep "$step"
   kill -0 "$saver" 2>/dev/null || break

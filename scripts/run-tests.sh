@@ -27,9 +27,10 @@ step format check_format
 for target in native asan win64 win32; do
   step "build $target" "$root/scripts/build.sh" "$target"
 done
+builds=${VORLUNDA_BUILD_ROOT:-$root/build}
 for target in native asan win64; do
-  [ -d "build/$target" ] || continue
-  step "test $target" ctest --test-dir "build/$target" --output-on-failure -j 2 --timeout 900
+  [ -d "$builds/$target" ] || continue
+  step "test $target" ctest --test-dir "$builds/$target" --output-on-failure -j 2 --timeout 900
 done
 
 echo "=== finished in $(( $(date +%s) - start )) s"

@@ -51,8 +51,7 @@ protected:
   LRESULT CallPreviousProcedure(UINT message, WPARAM wParam, LPARAM lParam);
 
 private:
-  static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam,
-                                           LPARAM lParam);
+  static LRESULT CALLBACK ControlProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   bool HandleTabKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result);
 
   WNDPROC previousProcedure_ = nullptr;

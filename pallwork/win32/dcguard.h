@@ -50,6 +50,6 @@ public:
   pwSelectedObject &operator=(const pwSelectedObject &) = delete;
 
 private:
-  HDC dc_;            // not owned
-  HGDIOBJ previous_;  // not owned
+  HDC dc_;           // not owned
+  HGDIOBJ previous_; // not owned
 };

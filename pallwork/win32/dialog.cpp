@@ -67,10 +67,16 @@ INT_PTR pwDialog::Execute() {
   dialogBeingCreated = this;
   HINSTANCE module = GetModuleHandleA(nullptr);
   const LPARAM self = reinterpret_cast<LPARAM>(this);
+  INT_PTR result = 0;
   if (modal_)
-    return DialogBoxParamA(module, TemplateArgument(), parent_, DialogProcedure, self);
-  CreateDialogParamA(module, TemplateArgument(), parent_, DialogProcedure, self);
-  return 0;
+    result = DialogBoxParamA(module, TemplateArgument(), parent_, DialogProcedure, self);
+  else
+    CreateDialogParamA(module, TemplateArgument(), parent_, DialogProcedure, self);
+  // Still set only when the dialog never reached WM_INITDIALOG; do not keep
+  // a pointer to an object that may go away.
+  if (dialogBeingCreated == this)
+    dialogBeingCreated = nullptr;
+  return result;
 }
 
 INT_PTR CALLBACK pwDialog::DialogProcedure(HWND window, UINT message, WPARAM wParam,
@@ -99,8 +105,7 @@ INT_PTR CALLBACK pwDialog::DialogProcedure(HWND window, UINT message, WPARAM wPa
 
 // Owner-drawn list boxes and combo boxes are measured while the dialog
 // manager creates them, before the dialog knows its object.
-INT_PTR pwDialog::ServeBeforeInitDialog(HWND window, UINT message, WPARAM wParam,
-                                        LPARAM lParam) {
+INT_PTR pwDialog::ServeBeforeInitDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message != WM_MEASUREITEM || dialogBeingCreated == nullptr)
     return FALSE;
   dialogBeingCreated->window_ = window;

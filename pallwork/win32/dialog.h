@@ -67,8 +67,7 @@ public:
   pwControl *FindControl(HWND window);
 
 private:
-  static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static INT_PTR ServeBeforeInitDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   const char *TemplateArgument() const;
@@ -83,7 +82,7 @@ private:
   void RouteScroll(UINT message, WPARAM wParam, LPARAM lParam);
   bool RouteCtlColor(HDC dc, HWND control, LRESULT &result);
 
-  HWND parent_; // not owned
+  HWND parent_;                      // not owned
   const char *templateId_ = nullptr; // an integer resource id, or null for a name
   String templateName_;
   bool modal_;

@@ -42,7 +42,8 @@ char *CopyFilter(const char *filter) {
 pwFileRequester::pwFileRequester(const String &initialFileName, const char *filter,
                                  const char *defaultExtension, const char *initialDirectory)
     : initialFileName_(initialFileName), filter_(CopyFilter(filter)),
-      defaultExtension_(CopyText(defaultExtension)), initialDirectory_(CopyText(initialDirectory)) {}
+      defaultExtension_(CopyText(defaultExtension)), initialDirectory_(CopyText(initialDirectory)) {
+}
 
 pwFileRequester::~pwFileRequester() {
   delete[] filter_;

@@ -26,10 +26,14 @@ struct MouseButtonMessage {
 };
 
 constexpr MouseButtonMessage kMouseButtonMessages[] = {
-    {WM_LBUTTONDOWN, 0, kMouseDown},        {WM_MBUTTONDOWN, 1, kMouseDown},
-    {WM_RBUTTONDOWN, 2, kMouseDown},        {WM_LBUTTONUP, 0, kMouseUp},
-    {WM_MBUTTONUP, 1, kMouseUp},            {WM_RBUTTONUP, 2, kMouseUp},
-    {WM_LBUTTONDBLCLK, 0, kMouseDoubleClick}, {WM_MBUTTONDBLCLK, 1, kMouseDoubleClick},
+    {WM_LBUTTONDOWN, 0, kMouseDown},
+    {WM_MBUTTONDOWN, 1, kMouseDown},
+    {WM_RBUTTONDOWN, 2, kMouseDown},
+    {WM_LBUTTONUP, 0, kMouseUp},
+    {WM_MBUTTONUP, 1, kMouseUp},
+    {WM_RBUTTONUP, 2, kMouseUp},
+    {WM_LBUTTONDBLCLK, 0, kMouseDoubleClick},
+    {WM_MBUTTONDBLCLK, 1, kMouseDoubleClick},
     {WM_RBUTTONDBLCLK, 2, kMouseDoubleClick},
 };
 
@@ -54,8 +58,8 @@ int KeepOnScreen(int origin, int size, int limit) {
 
 pwWindow::pwWindow() = default;
 
-pwWindow::pwWindow(HWND parent, const char *title, DWORD style, int x, int y, int width,
-                   int height, bool privateClass) {
+pwWindow::pwWindow(HWND parent, const char *title, DWORD style, int x, int y, int width, int height,
+                   bool privateClass) {
   const char *className = kSharedClassName;
   if (privateClass) {
     MakePrivateClassName();

@@ -61,8 +61,7 @@ protected:
   HWND window_ = nullptr;
 
 private:
-  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam,
-                                          LPARAM lParam);
+  static LRESULT CALLBACK WindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static void RegisterWindowClass(const char *name);
   void MakePrivateClassName();
   void PaintWindow();

@@ -103,11 +103,12 @@ TEST(Lyapunov, MixedContractionsAverageTheirLogs) {
 
 TEST(Lyapunov, EscapingOrbitsRestart) {
   ifsFractal fractal;
-  fractal.AddRule(LinearRule(3, 0, 0, 3, 1, 1));
+  // Slow enough to leave the warm-up inside the limit, then escapes within
+  // about 150 steps, again and again.
+  fractal.AddRule(LinearRule(1.1, 0, 0, 1.1, 0.1, 0.1));
   SeedRandom(9);
   const double result = fractal.Lyapunov(10000, 0.001);
-  EXPECT_TRUE(std::isfinite(result));
-  EXPECT_NEAR(std::log(3.0), result, 1e-6);
+  EXPECT_NEAR(std::log(1.1), result, 1e-6);
 }
 
 } // namespace

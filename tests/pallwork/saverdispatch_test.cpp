@@ -110,14 +110,6 @@ TEST(SaverMode, FullScreenAsksTheSystemNothing) {
   EXPECT_EQ(platform.isWindowCalls, 0);
 }
 
-TEST(SaverModeLetter, FoldsAndSkipsOnePrefix) {
-  EXPECT_EQ(SaverModeLetter("S"), 's');
-  EXPECT_EQ(SaverModeLetter("-P"), 'p');
-  EXPECT_EQ(SaverModeLetter("/"), '\0');
-  EXPECT_EQ(SaverModeLetter(""), '\0');
-  EXPECT_EQ(SaverModeLetter("\xC9"), '\xC9'); // no locale folding of high bytes
-}
-
 struct HandleCase {
   const char *text;
   std::intptr_t expected;

@@ -1,8 +1,8 @@
 // Draws the program's icon (a fern, by the chaos game) and its link cursor (a
 // pointing hand) as Windows .ico and .cur files, so no binary artwork is kept.
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -82,8 +82,8 @@ Image DrawHand() {
     for (int x = 0; x < 32; ++x) {
       if (!inside(x, y))
         continue;
-      const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) ||
-                        !inside(x, y + 1);
+      const bool edge =
+          !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
       image.At(x, y) = edge ? 0xff000000u : 0xffffffffu;
     }
   }
@@ -163,7 +163,8 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "usage: icongen ICON.ico CURSOR.cur\n");
     return 2;
   }
-  const bool icon = WriteDirectory(argv[1], {DrawFern(16), DrawFern(32), DrawFern(48)}, false, 0, 0);
+  const bool icon =
+      WriteDirectory(argv[1], {DrawFern(16), DrawFern(32), DrawFern(48)}, false, 0, 0);
   const bool cursor = WriteDirectory(argv[2], {DrawHand()}, true, 12, 2);
   if (!icon || !cursor) {
     std::fprintf(stderr, "icongen: cannot write the artwork\n");

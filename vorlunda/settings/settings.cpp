@@ -1,4 +1,6 @@
 #include "pallwork/saverapp.h"
 
+#include "ifs/mathtrap.h"
+
 // The settings dialog arrives later; until then there is nothing to configure.
-void pwScreenSaverApp::Configure(pwWindowHandle) {}
+void pwScreenSaverApp::Configure(pwWindowHandle) { InstallMathTrap(); }

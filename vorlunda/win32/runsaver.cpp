@@ -1,5 +1,7 @@
 #include "pallwork/saverapp.h"
 
+#include "ifs/mathtrap.h"
+
 #include <windows.h>
 
 // A stand-in saver: a black window that goes away on a key press, until the
@@ -52,6 +54,7 @@ HWND CreateBlankSaver(HINSTANCE instance, HWND parent) {
 } // namespace
 
 std::int32_t pwScreenSaverApp::RunSaver(int showCommand, pwWindowHandle parent) {
+  InstallMathTrap();
   const HINSTANCE instance = GetModuleHandleA(nullptr);
   if (!RegisterBlankSaverClass(instance))
     return 0;

@@ -42,9 +42,7 @@ public:
   void OnSize(int width, int height) override { sizes.push_back({width, height}); }
   void OnButtonDown(int button, int x, int y) override { events.push_back({'d', button, x, y}); }
   void OnButtonUp(int button, int x, int y) override { events.push_back({'u', button, x, y}); }
-  void OnDoubleClick(int button, int x, int y) override {
-    events.push_back({'2', button, x, y});
-  }
+  void OnDoubleClick(int button, int x, int y) override { events.push_back({'2', button, x, y}); }
   void OnMouseMove(int x, int y) override { events.push_back({'m', -1, x, y}); }
   void Paint(HDC dc, const RECT &rect) override {
     ++paints;
