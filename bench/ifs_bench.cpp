@@ -92,8 +92,8 @@ void BareChaosGame(benchmark::State &state) {
       const double px = (x - cx) * scaleX + kScreenWidth / 2 + 0.5;
       const double py = kScreenHeight / 2 - (y - cy) * scaleY + 0.5;
       if (px >= 0 && px < kScreenWidth && py >= 0 && py < kScreenHeight)
-        reinterpret_cast<std::uint32_t *>(bits + static_cast<int>(py) * stride)
-            [static_cast<int>(px)] = 0xffffff;
+        reinterpret_cast<std::uint32_t *>(bits + static_cast<int>(py) *
+                                                     stride)[static_cast<int>(px)] = 0xffffff;
     }
     benchmark::ClobberMemory();
   }

@@ -155,7 +155,7 @@ namespace {
 // the rest of the batch with the clamped point.
 template <bool kBlended, bool kColours>
 void RunOrbit(const ifsRule *rules, int ruleCount, double total, double limit, int count,
-             ifsPoint &previous, ifsColour &colour, ifsPoint *points, ifsRgb *colours) {
+              ifsPoint &previous, ifsColour &colour, ifsPoint *points, ifsRgb *colours) {
   ifsPoint p = previous;
   for (int i = 0; i < count; ++i) {
     const ifsRule &rule = ChooseFrom(rules, ruleCount, total);
@@ -254,7 +254,8 @@ void ifsFractal::ComputeBounds(int numPoints, double aspect) {
   if (useFixedPoints) {
     for (int i = 0; i < rules.Count(); ++i) {
       ifsPoint fixed;
-      if (rules[i].Contractivity() == ifsContractivity::Contractive && rules[i].FixedPoint(&fixed)) {
+      if (rules[i].Contractivity() == ifsContractivity::Contractive &&
+          rules[i].FixedPoint(&fixed)) {
         Clamp(fixed);
         IncludeInBounds(fixed, first);
       }

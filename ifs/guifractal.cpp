@@ -146,9 +146,8 @@ void ifsGuiFractal::Reset(int newWidth, int newHeight) {
   *this = fresh;
 }
 
-void ifsGuiFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules,
-                                int minBrightness, bool contractiveOnly,
-                                ifsColourSystem colours) {
+void ifsGuiFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules, int minBrightness,
+                                bool contractiveOnly, ifsColourSystem colours) {
   Reset(width, height);
   ifsFractal::BuildRandom(system, minRules, maxRules, minBrightness, contractiveOnly, colours);
 }
@@ -298,7 +297,8 @@ void ifsGuiFractal::DrawStep(ifsSurface &surface) {
   if (shaded) {
     PlotBatch(surface, [this](int i, std::size_t) { return pointColours[i]; });
   } else if (colourSystem == ifsColourSystem::Intensity && state != nullptr) {
-    PlotBatch(surface, [this, state](int, std::size_t pixel) { return IntensityHit(state[pixel]); });
+    PlotBatch(surface,
+              [this, state](int, std::size_t pixel) { return IntensityHit(state[pixel]); });
   } else if (colourSystem == ifsColourSystem::Spectrum && state != nullptr) {
     PlotBatch(surface, [this, state](int, std::size_t pixel) { return SpectrumHit(state[pixel]); });
   } else {

@@ -7,7 +7,9 @@ namespace {
 
 constexpr int kSize = 3;
 
-[[maybe_unused]] bool IsElement(int row, int col) { return row >= 0 && row < kSize && col >= 0 && col < kSize; }
+[[maybe_unused]] bool IsElement(int row, int col) {
+  return row >= 0 && row < kSize && col >= 0 && col < kSize;
+}
 
 } // namespace
 

@@ -11,8 +11,8 @@ int PaddedStride(int width, ifsPixelFormat format) {
 
 } // namespace
 
-ifsMemorySurface::ifsMemorySurface(int width, int height, ifsPixelFormat format,
-                                   int pixelsPerInchX, int pixelsPerInchY) {
+ifsMemorySurface::ifsMemorySurface(int width, int height, ifsPixelFormat format, int pixelsPerInchX,
+                                   int pixelsPerInchY) {
   if (width < 0)
     width = 0;
   if (height < 0)

@@ -61,9 +61,7 @@ public:
   bool UsesPalette() const { return format_ == ifsPixelFormat::Indexed8; }
 
   std::uint8_t *Row(int y) { return bits_ + static_cast<std::intptr_t>(y) * stride_; }
-  const std::uint8_t *Row(int y) const {
-    return bits_ + static_cast<std::intptr_t>(y) * stride_;
-  }
+  const std::uint8_t *Row(int y) const { return bits_ + static_cast<std::intptr_t>(y) * stride_; }
 
   // Components 0 to 255. An indexed surface takes the nearest palette entry.
   void WriteRgb(int x, int y, int red, int green, int blue);
@@ -184,8 +182,8 @@ public:
       return;
     }
     Touch(x, y);
-    Pixel32(x, y) = static_cast<std::uint32_t>(red) << 16 |
-                    static_cast<std::uint32_t>(green) << 8 | static_cast<std::uint32_t>(blue);
+    Pixel32(x, y) = static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 |
+                    static_cast<std::uint32_t>(blue);
   }
   // Indexes outside the palette are ignored.
   void PutIndex(int x, int y, int index) {

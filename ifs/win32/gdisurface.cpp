@@ -34,8 +34,7 @@ Error ifsGdiSurface::Create(HWND window, int width, int height, HPALETTE palette
     PALETTEENTRY entries[kPaletteEntries] = {};
     const UINT count = GetPaletteEntries(palette, 0, kPaletteEntries, entries);
     for (UINT i = 0; i < count; ++i)
-      SetPaletteEntry(static_cast<int>(i), entries[i].peRed, entries[i].peGreen,
-                      entries[i].peBlue);
+      SetPaletteEntry(static_cast<int>(i), entries[i].peRed, entries[i].peGreen, entries[i].peBlue);
   }
   Error result = CreateBitmap(dc.Get(), width, height, indexed);
   if (result.Failed())
@@ -59,8 +58,8 @@ Error ifsGdiSurface::CreateBitmap(HDC windowDc, int width, int height, bool inde
       std::memcpy(&info.colours[i], &Palette()[i], sizeof(RGBQUAD));
   }
   void *bits = nullptr;
-  bitmap_ = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS,
-                             &bits, nullptr, 0);
+  bitmap_ = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS, &bits,
+                             nullptr, 0);
   if (bitmap_ == nullptr || bits == nullptr)
     return MakeError("The drawing surface could not be created.");
   memoryDc_ = CreateCompatibleDC(windowDc);

@@ -38,7 +38,7 @@ private:
   void CopyTo(HDC dc, const ifsPixelRect &area);
   [[nodiscard]] Error CreateBitmap(HDC windowDc, int width, int height, bool indexed);
 
-  HWND window_ = nullptr;   // not owned
+  HWND window_ = nullptr;      // not owned
   HPALETTE palette_ = nullptr; // not owned
   HDC memoryDc_ = nullptr;
   HBITMAP bitmap_ = nullptr;

@@ -34,6 +34,6 @@ public:
   ifsSelectedPalette &operator=(const ifsSelectedPalette &) = delete;
 
 private:
-  HDC dc_;             // not owned
-  HPALETTE previous_;  // not owned
+  HDC dc_;            // not owned
+  HPALETTE previous_; // not owned
 };

@@ -70,8 +70,9 @@ TEST(RandomSpectrumColour, BrightnessSetsTheLuminance) {
     const double u = reference.NextUnit();
     const int b = 200 + static_cast<int>(std::floor(u * u * 565 + 0.5));
     const int hue = reference.Next() % 240;
-    const int luminance = b <= 255 ? static_cast<int>(std::floor(b / 255.0 * 120 + 0.5))
-                                   : 120 + static_cast<int>(std::floor((b - 255) / 510.0 * 120 + 0.5));
+    const int luminance = b <= 255
+                              ? static_cast<int>(std::floor(b / 255.0 * 120 + 0.5))
+                              : 120 + static_cast<int>(std::floor((b - 255) / 510.0 * 120 + 0.5));
     EXPECT_EQ(hue, colour.hue) << seed;
     EXPECT_EQ(luminance, colour.luminance) << seed;
   }
@@ -83,10 +84,10 @@ TEST(HlsToRgb, ClassicConstruction) {
     ifsColour rgb;
   };
   const Case cases[] = {
-      {0.0, 0.5, 1.0, {1, 0, 0}},       {1.0 / 3, 0.5, 1.0, {0, 1, 0}},
-      {2.0 / 3, 0.5, 1.0, {0, 0, 1}},   {0.5, 0.5, 1.0, {0, 1, 1}},
-      {0.37, 1.0, 0.8, {1, 1, 1}},      {0.9, 0.0, 1.0, {0, 0, 0}},
-      {0.2, 0.3, 0.0, {0.3, 0.3, 0.3}}, {0.0, 0.25, 1.0, {0.5, 0, 0}},
+      {0.0, 0.5, 1.0, {1, 0, 0}},        {1.0 / 3, 0.5, 1.0, {0, 1, 0}},
+      {2.0 / 3, 0.5, 1.0, {0, 0, 1}},    {0.5, 0.5, 1.0, {0, 1, 1}},
+      {0.37, 1.0, 0.8, {1, 1, 1}},       {0.9, 0.0, 1.0, {0, 0, 0}},
+      {0.2, 0.3, 0.0, {0.3, 0.3, 0.3}},  {0.0, 0.25, 1.0, {0.5, 0, 0}},
       {1.0 / 12, 0.5, 1.0, {1, 0.5, 0}},
   };
   for (const Case &c : cases) {

@@ -254,9 +254,9 @@ TEST(Clamp, HoldsEachCoordinateAndLeavesNaNAlone) {
     ifsPoint out;
   };
   const Case cases[] = {
-      {{0.5, -0.5}, false, {0.5, -0.5}},     {{1e6, -1e6}, false, {1e6, -1e6}},
-      {{2e6, 0}, true, {1e6, 0}},            {{0, -inf}, true, {0, -1e6}},
-      {{-3e6, 5e6}, true, {-1e6, 1e6}},      {{nan, 0}, false, {nan, 0}},
+      {{0.5, -0.5}, false, {0.5, -0.5}}, {{1e6, -1e6}, false, {1e6, -1e6}},
+      {{2e6, 0}, true, {1e6, 0}},        {{0, -inf}, true, {0, -1e6}},
+      {{-3e6, 5e6}, true, {-1e6, 1e6}},  {{nan, 0}, false, {nan, 0}},
   };
   ifsFractal fractal;
   for (const Case &c : cases) {

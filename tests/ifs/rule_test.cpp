@@ -11,8 +11,7 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
-ifsRule MakeRule(ifsRuleSystem system, double a, double b, double c, double d, double e,
-                 double f) {
+ifsRule MakeRule(ifsRuleSystem system, double a, double b, double c, double d, double e, double f) {
   return ifsRule(system, 1.0, a, b, c, d, e, f);
 }
 
@@ -65,17 +64,35 @@ TEST(RuleFixedPoint, ExistenceAndContractivity) {
     ifsContractivity contractivity;
   };
   Case cases[] = {
-      {"halving towards (1, 0)", MakeRule(ifsRuleSystem::Linear, 0.5, 0, 0, 0.5, 0.5, 0), true,
-       {1, 0}, ifsContractivity::Contractive},
-      {"pure translation", MakeRule(ifsRuleSystem::Linear, 1, 0, 0, 1, 0.5, 0.5), false, {},
+      {"halving towards (1, 0)",
+       MakeRule(ifsRuleSystem::Linear, 0.5, 0, 0, 0.5, 0.5, 0),
+       true,
+       {1, 0},
+       ifsContractivity::Contractive},
+      {"pure translation",
+       MakeRule(ifsRuleSystem::Linear, 1, 0, 0, 1, 0.5, 0.5),
+       false,
+       {},
        ifsContractivity::NotContractive},
-      {"near-singular", MakeRule(ifsRuleSystem::Linear, 1 - 5e-10, 0, 0, 0, 1, 1), false, {},
+      {"near-singular",
+       MakeRule(ifsRuleSystem::Linear, 1 - 5e-10, 0, 0, 0, 1, 1),
+       false,
+       {},
        ifsContractivity::NotContractive},
-      {"unit column", MakeRule(ifsRuleSystem::Linear, 0.8, 0, 0.6, 0.1, 0, 0), true, {0, 0},
+      {"unit column",
+       MakeRule(ifsRuleSystem::Linear, 0.8, 0, 0.6, 0.1, 0, 0),
+       true,
+       {0, 0},
        ifsContractivity::NotContractive},
-      {"large norm, small columns", MakeRule(ifsRuleSystem::Linear, 0.7, 0.7, 0.7, 0.7, 0, 0),
-       true, {0, 0}, ifsContractivity::NotContractive},
-      {"trig", MakeRule(ifsRuleSystem::Trig, 0.1, 0, 0, 0.1, 0, 0), false, {},
+      {"large norm, small columns",
+       MakeRule(ifsRuleSystem::Linear, 0.7, 0.7, 0.7, 0.7, 0, 0),
+       true,
+       {0, 0},
+       ifsContractivity::NotContractive},
+      {"trig",
+       MakeRule(ifsRuleSystem::Trig, 0.1, 0, 0, 0.1, 0, 0),
+       false,
+       {},
        ifsContractivity::NotLinear},
   };
   for (Case &c : cases) {

@@ -23,8 +23,8 @@ private:
 };
 
 // The first seed from `start` on whose first draw satisfies `wanted`.
-template <typename Predicate> std::uint32_t SeedWhereFirstDraw(Predicate wanted,
-                                                               std::uint32_t start = 1) {
+template <typename Predicate>
+std::uint32_t SeedWhereFirstDraw(Predicate wanted, std::uint32_t start = 1) {
   for (std::uint32_t seed = start;; ++seed)
     if (wanted(ReferenceRandom(seed).Next()))
       return seed;
