@@ -74,7 +74,9 @@ public:
 private:
   void Grow() {
     const bool doubles = doubling_ && capacity_ > 0;
-    Reallocate(doubles ? capacity_ * 2 : capacity_ + growBy_);
+    const std::int32_t grown = doubles ? capacity_ * 2 : capacity_ + growBy_;
+    assert(grown > capacity_ && "a growth step must add room");
+    Reallocate(grown);
   }
 
   void Reallocate(std::int32_t newCapacity) {

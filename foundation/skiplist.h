@@ -219,9 +219,7 @@ public:
     return *this;
   }
 
-  int Compare(const V &a, const V &b) const override {
-    return compareKeys_(keyOf_(a), keyOf_(b));
-  }
+  int Compare(const V &a, const V &b) const override { return compareKeys_(keyOf_(a), keyOf_(b)); }
   SkipListKeyed *Clone() const override {
     return new SkipListKeyed(this->MaxLevel(), keyOf_, compareKeys_);
   }

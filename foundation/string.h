@@ -72,9 +72,9 @@ public:
 
 private:
   struct _srep {
-    char *text;               // owned
+    char *text; // owned
     std::int32_t references;
-    std::uint32_t capacity;   // bytes, terminating NUL included
+    std::uint32_t capacity; // bytes, terminating NUL included
   };
 
   explicit String(_srep *rep) : rep_(rep) {}

@@ -85,11 +85,7 @@ public:
   double Lyapunov(int iterations, double delta);
 
 protected:
-  // The colour an orbit starts with when no rule supplies one.
-  ifsColour FractalColour() const;
-  void IncludeInBounds(ifsPoint p, bool &first);
-  void FitViewToAspect(double aspect);
-
+  // Read by the renderer; changed only through the operations above.
   DynArray<ifsRule> rules{20};
   double totalWeight = 0.0;
   ifsPoint current;
@@ -104,4 +100,10 @@ protected:
   std::int32_t red = 255, green = 255, blue = 255;
   std::int32_t hue = 0, luminance = 240, saturation = 0;
   std::int32_t hueStep = 4;
+
+private:
+  // The colour an orbit starts with when no rule supplies one.
+  ifsColour FractalColour() const;
+  void IncludeInBounds(ifsPoint p, bool &first);
+  void FitViewToAspect(double aspect);
 };

@@ -41,10 +41,11 @@ inline double AspectRatio(int pixelsPerInchX, int pixelsPerInchY, int width, int
 }
 
 // What a fractal draws into: a pixel buffer, top row first, with the facts
-// of the device it stands for. Writes are plain inline stores, so a batch of
-// points costs no virtual call per pixel; writes outside the buffer are
-// ignored, as a device ignores pixels outside its clip. EndBatch is the one
-// virtual call a drawing step makes.
+// of the device it stands for. Writes are plain inline stores (the drawing
+// step uses ifsSurfaceBatch below), so a batch of points costs no virtual
+// call per pixel; writes outside the buffer are ignored, as a device ignores
+// pixels outside its clip. EndBatch is the one virtual call a drawing step
+// makes: a window surface presents there.
 class ifsSurface {
 public:
   ifsSurface(const ifsSurface &) = delete;

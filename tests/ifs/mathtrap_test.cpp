@@ -37,43 +37,22 @@ public:
   }
 
 private:
-#if defined(_WIN32)
   unsigned int saved_ = 0;
-#endif
 };
 
-TEST(MathTrap, FloatingFaultsYieldTheMaskedResult) {
+TEST(MathTrap, FaultsGoOnWithTheMaskedResult) {
   InstallMathTrap();
-  volatile double zero = 0.0, one = 1.0, huge = 1e300;
-  double quotient, invalid, overflow;
-  {
+  const double inf = std::numeric_limits<double>::infinity();
+  volatile double zero = 0.0, one = 1.0, huge = 1e300, minusOne = -1.0;
+  for (int round = 0; round < 2; ++round) { // the trap stays installed
     UnmaskedFloatExceptions unmasked;
-    quotient = one / zero;
-    invalid = zero / zero;
-    overflow = huge * huge;
+    EXPECT_EQ(inf, one / zero);
+    EXPECT_TRUE(std::isnan(zero / zero));
+    EXPECT_EQ(inf, huge * huge);
   }
-  EXPECT_EQ(std::numeric_limits<double>::infinity(), quotient);
-  EXPECT_TRUE(std::isnan(invalid));
-  EXPECT_EQ(std::numeric_limits<double>::infinity(), overflow);
-}
-
-TEST(MathTrap, FaultsAfterTheFirstAreSwallowedToo) {
-  InstallMathTrap();
-  volatile double zero = 0.0;
-  for (int i = 0; i < 3; ++i) {
-    UnmaskedFloatExceptions unmasked;
-    volatile double value = -1.0 / zero;
-    EXPECT_EQ(-std::numeric_limits<double>::infinity(), value);
-  }
-}
-
-TEST(MathTrap, LibraryErrorsGoOnWithTheLibraryResult) {
-  InstallMathTrap();
-  volatile double minusOne = -1.0, zero = 0.0, two = 2.0;
   EXPECT_TRUE(std::isnan(std::log(minusOne)));
-  EXPECT_EQ(-std::numeric_limits<double>::infinity(), std::log(zero));
-  EXPECT_TRUE(std::isnan(std::sqrt(minusOne)));
-  EXPECT_TRUE(std::isnan(std::acos(two)));
+  EXPECT_EQ(-inf, std::log(zero));
+  EXPECT_TRUE(std::isnan(std::acos(2.0 * one)));
 }
 
 } // namespace

@@ -45,11 +45,10 @@ void TestWindow::Pump() {
   }
 }
 
-COLORREF TestWindow::ShownPixel(int x, int y) {
-  HDC dc = GetDC(window_);
-  const COLORREF colour = GetPixel(dc, x, y);
-  ReleaseDC(window_, dc);
-  return colour;
+void TestWindow::Repaint() {
+  InvalidateRect(window_, nullptr, TRUE);
+  UpdateWindow(window_);
+  Pump();
 }
 
 LRESULT CALLBACK TestWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -17,8 +17,8 @@ public:
   void SetPaintSource(ifsGdiSurface *surface); // not owned
   // Dispatches every waiting message.
   void Pump();
-  // 0x00BBGGRR of a client pixel, as the window shows it.
-  COLORREF ShownPixel(int x, int y);
+  // Erases the whole window to its background and lets WM_PAINT run.
+  void Repaint();
 
 private:
   static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

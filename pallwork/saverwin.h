@@ -1,0 +1,71 @@
+#pragma once
+
+#include "foundation/error.h"
+#include "foundation/string.h"
+#include "pallwork/saverinput.h"
+#include "pallwork/win32/window.h"
+
+#include <windows.h>
+
+// The saver's window: full screen, or a child filling a preview window. It
+// hides the cursor, ends on input after the grace period (asking for the
+// password where the system wants one), can save the screen as a BMP first,
+// and runs the timer-less loop that alternates messages with Step.
+class pwScreenSaverWindow : public pwWindow, private pwSaverHost {
+public:
+  pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword);
+  ~pwScreenSaverWindow() override;
+
+  void OnDestroy() override;
+  void Paint(HDC dc, const RECT &rect) override;
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+
+  virtual int RunMessageLoop();
+  // One slice of drawing work; must return quickly.
+  virtual void Step() {}
+  // Just before the screen is captured.
+  void BeforeScreenShot() override {}
+  virtual HPALETTE GetPalette() { return nullptr; }
+
+  // Returns once the window has been destroyed.
+  void Run();
+
+  void SetScreenShotKey(std::int32_t key) { input_.SetScreenShotKey(key); }
+  void SetScreenShotDirectory(const String &directory) { shotDirectory_ = directory; }
+
+  bool Preview() const { return input_.Preview(); }
+  bool Closed() const { return closed_; }
+  bool ShotInProgress() const { return input_.ShotInProgress(); }
+
+protected:
+  // True when the quit message arrived.
+  bool PumpMessages(bool wait);
+
+private:
+  // pwSaverHost
+  std::uint32_t TickCount() override;
+  pwCursorPoint CursorPosition() override;
+  void NudgeCursor() override;
+  bool PrimaryButtonDown() override;
+  void ShowCursor(bool show) override;
+  bool PasswordWanted() override;
+  void TakeScreenShot() override;
+  void EnableOwner(bool enable) override;
+  void PostClose() override;
+
+  [[nodiscard]] Error CaptureAndSave();
+  [[nodiscard]] Error Capture(HPALETTE palette, int width, int height);
+  bool AskFileName(String &path);
+  [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
+  void HideCursorAtStart();
+
+  HWND owner_;                   // not owned
+  HCURSOR savedCursor_ = nullptr; // not owned
+  int primaryButton_;
+  bool painted_ = false;
+  bool closed_ = false;
+  String shotDirectory_;
+  HDC shotDc_ = nullptr;
+  HBITMAP shotBitmap_ = nullptr;
+  pwSaverInput input_;
+};

@@ -1,0 +1,173 @@
+#include "pallwork/saverwin.h"
+
+#include "pallwork/regmgr.h"
+
+#include <windows.h>
+
+namespace {
+
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
+
+bool HasParentWindow(HWND parent) { return parent != nullptr && IsWindow(parent); }
+
+SIZE WindowSize(HWND parent) {
+  SIZE size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+  if (HasParentWindow(parent)) {
+    RECT area = {};
+    GetClientRect(parent, &area);
+    size = {area.right - area.left, area.bottom - area.top};
+  }
+  return size;
+}
+
+HWND CreationParent(HWND parent) { return HasParentWindow(parent) ? parent : nullptr; }
+
+DWORD CreationStyle(HWND parent) { return HasParentWindow(parent) ? WS_CHILD : WS_POPUP; }
+
+} // namespace
+
+pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword)
+    : pwWindow(CreationParent(parent), "", CreationStyle(parent), 0, 0, WindowSize(parent).cx,
+               WindowSize(parent).cy, true),
+      owner_(owner), primaryButton_(VK_LBUTTON),
+      input_(*this, window_, HasParentWindow(parent), noPassword) {
+  if (window_ == nullptr)
+    return;
+  SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,
+                   reinterpret_cast<LONG_PTR>(GetStockObject(BLACK_BRUSH)));
+  ShowWindow(window_, SW_SHOW);
+  primaryButton_ = GetSystemMetrics(SM_SWAPBUTTON) != 0 ? VK_RBUTTON : VK_LBUTTON;
+  if (!input_.Preview())
+    HideCursorAtStart();
+  input_.SetSaverRunning(0);
+}
+
+void pwScreenSaverWindow::HideCursorAtStart() {
+  NudgeCursor();
+  SetWindowPos(window_, HWND_TOPMOST, 0, 0, 0, 0,
+               SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
+  savedCursor_ = SetCursor(nullptr);
+  SetClassLongPtrA(window_, GCLP_HCURSOR, 0);
+}
+
+pwScreenSaverWindow::~pwScreenSaverWindow() {
+  input_.Restore();
+  if (!input_.Preview())
+    SetCursor(savedCursor_);
+}
+
+void pwScreenSaverWindow::OnDestroy() {
+  closed_ = true;
+  PostQuitMessage(0);
+}
+
+void pwScreenSaverWindow::Paint(HDC dc, const RECT &rect) {
+  painted_ = true;
+  if (shotBitmap_ == nullptr)
+    return;
+  const HGDIOBJ previous = SelectObject(shotDc_, shotBitmap_);
+  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, shotDc_,
+         rect.left, rect.top, SRCCOPY);
+  SelectObject(shotDc_, previous);
+}
+
+bool pwScreenSaverWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,
+                                        LRESULT &result) {
+  input_.SetWindow(window_);
+  switch (message) {
+  case WM_KEYDOWN:
+  case WM_SYSKEYDOWN:
+    input_.OnKeyDown(static_cast<std::int32_t>(wParam));
+    break;
+  case WM_LBUTTONDOWN:
+  case WM_RBUTTONDOWN:
+  case WM_MBUTTONDOWN:
+    input_.OnButtonDown();
+    break;
+  case WM_MOUSEMOVE:
+    input_.OnMouseMove();
+    break;
+  case WM_SYSCOMMAND:
+    // No second saver, and the system's close command does not end this one.
+    if (wParam == SC_SCREENSAVE || wParam == SC_CLOSE) {
+      result = 0;
+      return true;
+    }
+    break;
+  default:
+    break;
+  }
+  return pwWindow::HandleMessage(message, wParam, lParam, result);
+}
+
+int pwScreenSaverWindow::RunMessageLoop() {
+  MSG message;
+  while (GetMessageA(&message, nullptr, 0, 0) > 0) {
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return static_cast<int>(message.wParam);
+}
+
+void pwScreenSaverWindow::Run() {
+  if (window_ == nullptr)
+    return;
+  PumpMessages(!painted_);
+  while (!closed_) {
+    input_.TryHideCursor();
+    Step();
+    PumpMessages(false);
+  }
+}
+
+bool pwScreenSaverWindow::PumpMessages(bool wait) {
+  if (wait)
+    WaitMessage();
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
+    if (GetMessageA(&message, nullptr, 0, 0) == 0) {
+      input_.SetSaverRunning(1);
+      return true;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+  return false;
+}
+
+std::uint32_t pwScreenSaverWindow::TickCount() { return GetTickCount(); }
+
+pwCursorPoint pwScreenSaverWindow::CursorPosition() {
+  POINT point = {};
+  GetCursorPos(&point);
+  return pwCursorPoint{point.x, point.y};
+}
+
+// A real move makes the system re-evaluate the cursor over the new window.
+void pwScreenSaverWindow::NudgeCursor() {
+  POINT point = {};
+  GetCursorPos(&point);
+  SetCursorPos(point.x + 1, point.y + 1);
+  SetCursorPos(point.x, point.y);
+}
+
+bool pwScreenSaverWindow::PrimaryButtonDown() { return GetAsyncKeyState(primaryButton_) < 0; }
+
+void pwScreenSaverWindow::ShowCursor(bool show) { ::ShowCursor(show ? TRUE : FALSE); }
+
+bool pwScreenSaverWindow::PasswordWanted() {
+  pwRegistryMgr desktop(kDesktopKey);
+  std::uint32_t value = 0;
+  return desktop.ReadDword(kUsePasswordValue, value).Succeeded() && value != 0;
+}
+
+void pwScreenSaverWindow::EnableOwner(bool enable) {
+  if (owner_ != nullptr)
+    EnableWindow(owner_, enable ? TRUE : FALSE);
+}
+
+void pwScreenSaverWindow::PostClose() {
+  if (window_ != nullptr)
+    PostMessageA(window_, WM_CLOSE, 0, 0);
+}

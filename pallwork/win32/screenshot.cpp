@@ -1,0 +1,153 @@
+#include "pallwork/saverwin.h"
+
+#include "imgfile/bmp.h"
+#include "pallwork/msgbox.h"
+#include "pallwork/shotwriter.h"
+#include "pallwork/win32/dcguard.h"
+#include "pallwork/win32/filereq.h"
+#include "pallwork/win32/hourglass.h"
+
+#include <fstream>
+#include <vector>
+
+namespace {
+
+constexpr char kShotCaption[] = "Screen shot";
+constexpr char kNoScreen[] = "Unable to copy the screen";
+constexpr char kNoResources[] = "Unable to copy the screen -- insufficient resources";
+constexpr char kShotFileName[] = "*.BMP";
+constexpr char kShotFilter[] = "Bitmap Files\0*.BMP\0All Files\0*.*\0";
+constexpr char kShotExtension[] = "BMP";
+constexpr DWORD kShotDialogFlags = OFN_OVERWRITEPROMPT | OFN_HIDEREADONLY | OFN_PATHMUSTEXIST;
+constexpr int kPaletteSize = 256;
+
+// The header of the captured image: bottom-up, 8 bits with a palette.
+struct ShotInfo {
+  BITMAPINFOHEADER header;
+  RGBQUAD colours[kPaletteSize];
+};
+
+ShotInfo MakeShotInfo(int width, int height, bool indexed) {
+  ShotInfo info = {};
+  info.header.biSize = sizeof(BITMAPINFOHEADER);
+  info.header.biWidth = width;
+  info.header.biHeight = height;
+  info.header.biPlanes = 1;
+  info.header.biBitCount = indexed ? 8 : 24;
+  info.header.biCompression = BI_RGB;
+  return info;
+}
+
+std::vector<std::uint8_t> PaletteTable(HPALETTE palette) {
+  PALETTEENTRY entries[kPaletteSize] = {};
+  GetPaletteEntries(palette, 0, kPaletteSize, entries);
+  std::vector<std::uint8_t> table(kShotPaletteBytes, 0);
+  for (int i = 0; i < kPaletteSize; ++i) {
+    table[3 * i] = entries[i].peRed;
+    table[3 * i + 1] = entries[i].peGreen;
+    table[3 * i + 2] = entries[i].peBlue;
+  }
+  return table;
+}
+
+class BitmapLines final : public pwScanLineSource {
+public:
+  BitmapLines(HDC dc, HBITMAP bitmap, ShotInfo &info, bool indexed)
+      : dc_(dc), bitmap_(bitmap), info_(info), usage_(indexed ? DIB_PAL_COLORS : DIB_RGB_COLORS) {}
+
+  std::int32_t Fetch(std::int32_t first, std::int32_t count, std::uint8_t *buffer) override {
+    return GetDIBits(dc_, bitmap_, static_cast<UINT>(first), static_cast<UINT>(count), buffer,
+                     reinterpret_cast<BITMAPINFO *>(&info_), usage_);
+  }
+
+private:
+  HDC dc_;         // not owned
+  HBITMAP bitmap_; // not owned
+  ShotInfo &info_;
+  UINT usage_;
+};
+
+bool Failed(const Error &error) { return error.Severity() >= kSeverityError; }
+
+} // namespace
+
+void pwScreenSaverWindow::TakeScreenShot() {
+  const Error result = CaptureAndSave();
+  if (Failed(result))
+    MessageBoxA(window_, result.Message().CStr(), kShotCaption, MB_OK);
+}
+
+Error pwScreenSaverWindow::CaptureAndSave() {
+  SetCursor(LoadCursorA(nullptr, IDC_ARROW));
+  RECT client = {};
+  GetClientRect(window_, &client);
+  const HPALETTE palette = GetPalette();
+  Error result = Capture(palette, client.right, client.bottom);
+  if (shotDc_ == nullptr || shotBitmap_ == nullptr) {
+    if (shotDc_ != nullptr)
+      DeleteDC(shotDc_);
+    if (shotBitmap_ != nullptr)
+      DeleteObject(shotBitmap_);
+    shotDc_ = nullptr;
+    shotBitmap_ = nullptr;
+    return result;
+  }
+  String path;
+  const bool named = AskFileName(path);
+  const HDC shotDc = shotDc_;
+  const HBITMAP shotBitmap = shotBitmap_;
+  {
+    pwHourglass hourglass;
+    UpdateWindow(window_);
+    if (named && path.Length() > 0)
+      result = WriteShot(path, palette, client.right, client.bottom);
+    shotDc_ = nullptr;
+    shotBitmap_ = nullptr;
+  }
+  DeleteDC(shotDc);
+  DeleteObject(shotBitmap);
+  return result;
+}
+
+Error pwScreenSaverWindow::Capture(HPALETTE palette, int width, int height) {
+  pwWindowDC windowDc(window_);
+  if (windowDc.Get() == nullptr)
+    return MakeError(kNoScreen);
+  ShotInfo info = MakeShotInfo(width, height, palette != nullptr);
+  shotDc_ = CreateCompatibleDC(windowDc.Get());
+  shotBitmap_ = CreateDIBitmap(windowDc.Get(), &info.header, 0, nullptr, nullptr, 0);
+  if (shotDc_ == nullptr || shotBitmap_ == nullptr)
+    return MakeError(kNoResources);
+  pwHourglass hourglass;
+  if (palette != nullptr) {
+    // Stays selected until the file is written, so GetDIBits maps through it.
+    SelectPalette(shotDc_, palette, FALSE);
+    RealizePalette(shotDc_);
+  }
+  const pwSelectedObject selected(shotDc_, shotBitmap_);
+  BitBlt(shotDc_, 0, 0, width, height, windowDc.Get(), 0, 0, SRCCOPY);
+  return Error();
+}
+
+bool pwScreenSaverWindow::AskFileName(String &path) {
+  const char *directory = shotDirectory_.Length() > 0 ? shotDirectory_.CStr() : nullptr;
+  pwFileRequester requester(String(kShotFileName), kShotFilter, kShotExtension, directory);
+  return requester.Run(false, window_, path, kShotDialogFlags);
+}
+
+Error pwScreenSaverWindow::WriteShot(const String &path, HPALETTE palette, int width,
+                                     int height) {
+  std::ofstream stream(path.CStr(), std::ios::binary | std::ios::trunc);
+  BmpFile file(stream);
+  const bool indexed = palette != nullptr;
+  std::vector<std::uint8_t> table;
+  if (indexed)
+    table = PaletteTable(palette);
+  ShotInfo info = MakeShotInfo(width, height, indexed);
+  BitmapLines lines(shotDc_, shotBitmap_, info, indexed);
+  const Error result =
+      WriteScreenShot(file, width, height, indexed ? table.data() : nullptr, lines);
+  if (indexed)
+    SelectPalette(shotDc_, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+  return result;
+}

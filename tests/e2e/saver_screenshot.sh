@@ -1,0 +1,97 @@
+#!/bin/bash
+# With screen shots on, F1 freezes the picture and offers to save it: the
+# file written holds the screen as it was, and Cancel ends without a file.
+set -u
+
+: "${VORLUNDA_SCR:?path of the built Vorlunda.scr}"
+: "${WINE:?wrapper that runs a Windows program}"
+: "${DISPLAY:?display the saver runs on}"
+
+readonly kArtefacts=${VORLUNDA_TEST_TMP:-/tmp}/saver-artefacts
+readonly kSaverKey='HKCU\Control Panel\Screen Saver.Vorlunda'
+# The file dialog sits in the top-left corner; the rest of the screen is compared.
+readonly kCompared=1920x700+0+380
+mkdir -p "$kArtefacts"
+
+failures=0
+fail() {
+  echo "FAIL: $*"
+  failures=$((failures + 1))
+}
+
+saver_window_open() { xdotool search --onlyvisible --classname vorlunda.scr >/dev/null 2>&1; }
+
+wait_for() {
+  local i
+  for i in $(seq 200); do
+    "$@" && return 0
+    sleep 0.05
+  done
+  return 1
+}
+
+window_gone() { ! saver_window_open; }
+
+dialog_open() { xdotool search --onlyvisible --name '^Save As$' >/dev/null 2>&1; }
+
+crop() { convert "$1" -crop "$kCompared" +repage "$2"; }
+
+run_shot() {
+  local name=$1
+  "$WINE" "$VORLUNDA_SCR" /s </dev/null >/dev/null 2>&1 &
+  saver_pid=$!
+  wait_for saver_window_open || { fail "no saver window"; return 1; }
+  sleep 3
+  xdotool key F1
+  sleep 2
+  import -window root "$kArtefacts/$name-frozen.png"
+  sleep 1
+  import -window root "$kArtefacts/$name-later.png"
+  local moved
+  # Outside the dialog, whose caret blinks.
+  crop "$kArtefacts/$name-frozen.png" "$kArtefacts/$name-frozen-part.png"
+  crop "$kArtefacts/$name-later.png" "$kArtefacts/$name-later-part.png"
+  moved=$(compare -metric AE "$kArtefacts/$name-frozen-part.png" \
+    "$kArtefacts/$name-later-part.png" null: 2>&1)
+  [ "${moved%% *}" = 0 ] || fail "$name: the picture kept changing behind the dialog ($moved)"
+}
+
+finish() {
+  local what=$1
+  wait_for window_gone || { fail "$what: saver did not end"; kill "$saver_pid"; }
+  wait "$saver_pid"
+  local code=$?
+  [ "$code" -eq 0 ] || fail "$what: exit code $code"
+}
+
+"$WINE" reg add "$kSaverKey" /v ScreenShots /t REG_DWORD /d 1 /f >/dev/null 2>&1
+
+unix_file=$kArtefacts/shot.bmp
+rm -f "$unix_file"
+if run_shot save; then
+  xdotool type --delay 10 "Z:${unix_file//\//\\}"
+  xdotool key Return
+  finish "save"
+  if [ ! -f "$unix_file" ]; then
+    fail "no file written"
+  else
+    crop "$unix_file" "$kArtefacts/shot-part.png"
+    differ=$(compare -metric AE "$kArtefacts/shot-part.png" "$kArtefacts/save-frozen-part.png" \
+      null: 2>&1)
+    [ "${differ%% *}" = 0 ] || fail "the file differs from the screen in $differ pixels"
+    echo "ok: screen shot written and matches the screen"
+  fi
+fi
+
+count_bmps() { find "$kArtefacts" "$HOME" -maxdepth 1 -iname '*.bmp' | wc -l; }
+before=$(count_bmps)
+if run_shot cancel; then
+  xdotool key Escape
+  finish "cancel"
+  after=$(count_bmps)
+  [ "$after" -eq "$before" ] || fail "cancel left a file"
+  echo "ok: cancel ends without a file"
+fi
+
+"$WINE" reg delete "$kSaverKey" /v ScreenShots /f >/dev/null 2>&1
+[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }

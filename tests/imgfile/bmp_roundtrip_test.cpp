@@ -1,0 +1,110 @@
+#include "imgfile/bmp.h"
+
+#include "tests/imgfile/support/bmptest.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr const char *kImageMagick = "/usr/bin/convert";
+
+std::filesystem::path OutputDirectory() {
+  const char *chosen = std::getenv("VORLUNDA_TEST_TMP");
+  if (chosen != nullptr && chosen[0] != '\0')
+    return chosen;
+  return std::filesystem::temp_directory_path();
+}
+
+bool ImageMagickAvailable() {
+#if defined(_WIN32)
+  return false; // it lives on the build host, outside Wine
+#else
+  return std::filesystem::exists(kImageMagick);
+#endif
+}
+
+// Raw red, green, blue bytes, top row first, as ImageMagick decodes the file.
+bool DecodeWithImageMagick(const std::filesystem::path &file, std::vector<std::uint8_t> &rgb) {
+#if defined(_WIN32)
+  (void)file;
+  (void)rgb;
+  return false;
+#else
+  const std::string command =
+      std::string(kImageMagick) + " '" + file.string() + "' -depth 8 rgb:- 2>/dev/null";
+  FILE *pipe = popen(command.c_str(), "r");
+  if (pipe == nullptr)
+    return false;
+  std::uint8_t chunk[4096];
+  for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
+    rgb.insert(rgb.end(), chunk, chunk + got);
+  return pclose(pipe) == 0;
+#endif
+}
+
+std::string ReadFile(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct RoundTrip {
+  std::int32_t width, height, colours;
+  RowOrder order;
+  RowFormat format;
+};
+
+std::string FileName(const RoundTrip &c) {
+  return "imgfile_" + std::to_string(c.width) + "x" + std::to_string(c.height) + "_" +
+         std::to_string(c.colours) +
+         (c.order == RowOrder::kRandomAccess ? "_random" : "_sequential") + ".bmp";
+}
+
+// Files on disk: the bytes are those written to memory (no text-mode
+// translation), and an independent decoder sees every pixel as drawn.
+TEST(BmpRoundTrip, FilesOnDiskDecodeToEveryPixel) {
+  const RoundTrip cases[] = {
+      {1366, 5, 24, RowOrder::kSequential, RowFormat::kNative},
+      {1366, 5, 24, RowOrder::kRandomAccess, RowFormat::kRGB},
+      {1366, 4, 8, RowOrder::kSequential, RowFormat::kNative},
+      {1366, 4, 8, RowOrder::kRandomAccess, RowFormat::kNative},
+      {5, 3, 24, RowOrder::kSequential, RowFormat::kRGB},
+      {5, 3, 24, RowOrder::kRandomAccess, RowFormat::kNative},
+      {5, 3, 8, RowOrder::kSequential, RowFormat::kNative},
+      {5, 3, 8, RowOrder::kRandomAccess, RowFormat::kNative},
+  };
+  const bool keep = std::getenv("VORLUNDA_TEST_TMP") != nullptr;
+  for (const RoundTrip &c : cases) {
+    SCOPED_TRACE(FileName(c));
+    const std::filesystem::path path = OutputDirectory() / FileName(c);
+    const TestImage image = MakeTestImage(c.width, c.height, c.colours);
+    {
+      std::ofstream out(path, std::ios::binary | std::ios::trunc);
+      ASSERT_TRUE(out.is_open());
+      BmpFile file(out);
+      ASSERT_TRUE(WriteImage(file, image, c.order, c.format).Succeeded());
+    }
+    EXPECT_EQ(WriteToMemory(image, c.order, c.format), ReadFile(path));
+    if (ImageMagickAvailable()) {
+      std::vector<std::uint8_t> decoded;
+      ASSERT_TRUE(DecodeWithImageMagick(path, decoded));
+      const std::vector<std::uint8_t> expected = ExpectedRGB(image);
+      ASSERT_EQ(expected.size(), decoded.size());
+      for (std::size_t i = 0; i < expected.size(); ++i)
+        ASSERT_EQ(expected[i], decoded[i]) << "pixel " << i / 3 << " channel " << i % 3;
+    }
+    if (!keep)
+      std::filesystem::remove(path);
+  }
+  if (!ImageMagickAvailable())
+    GTEST_SKIP() << "files checked byte for byte; ImageMagick's convert is not reachable here";
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+// Runs the renderer program itself, so exit codes and output are what a user
+// sees.
+namespace {
+
+std::string Env(const char *name) {
+  const char *value = std::getenv(name);
+  return value ? value : "";
+}
+
+std::string TempPath(const std::string &leaf) { return Env("VORLUNDA_TEST_TMP") + "/" + leaf; }
+
+std::string ReadFile(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+struct Run {
+  int exitCode;
+  std::string out;
+};
+
+Run Render(const std::string &arguments) {
+  const std::string outPath = TempPath("render_stdout.txt");
+  const std::string command = "\"" + Env("VORLUNDA_RENDER") + "\" " + arguments + " >\"" + outPath +
+                              "\" 2>\"" + TempPath("render_stderr.txt") + "\"";
+  int status = std::system(command.c_str());
+#ifndef _WIN32
+  status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+  return {status, ReadFile(outPath)};
+}
+
+class RenderProgram : public ::testing::Test {
+protected:
+  void SetUp() override {
+    if (Env("VORLUNDA_RENDER").empty() || Env("VORLUNDA_TEST_TMP").empty())
+      GTEST_SKIP() << "renderer not built";
+  }
+};
+
+const char *const kBuiltIns[] = {
+    "Autumn",    "Contractions 2", "Contractions 2&3", "Crystal", "Ferns",    "Gasket",  "Graffiti",
+    "Intensity", "Mixture",        "Shaded",           "Solid",   "Spectrum", "Vorlunda"};
+
+TEST_F(RenderProgram, UsageErrorsExitWithTwo) {
+  const char *const kCases[] = {
+      "",                       // drawing needs -o
+      "--bogus -o x.bmp",       //
+      "--seed",                 // value missing
+      "--seed -3 -o x.bmp",     //
+      "--size 100 -o x.bmp",    //
+      "--size 0x10 -o x.bmp",   //
+      "--size 10x10x -o x.bmp", //
+      "--depth 16 -o x.bmp",    //
+      "--groups 0 -o x.bmp",    //
+      "--scheme Ferns --scheme-text 11 -o x.bmp",
+  };
+  for (const char *arguments : kCases)
+    EXPECT_EQ(Render(arguments).exitCode, 2) << arguments;
+}
+
+TEST_F(RenderProgram, ListsTheBuiltInsInNameOrder) {
+  const Run run = Render("--defaults --list");
+  ASSERT_EQ(run.exitCode, 0);
+  std::istringstream lines(run.out);
+  std::string line;
+  std::vector<std::string> names;
+  while (std::getline(lines, line)) {
+    if (!line.empty() && line.back() == '\r')
+      line.pop_back();
+    const auto tab = line.find('\t');
+    ASSERT_NE(tab, std::string::npos) << line;
+    names.push_back(line.substr(0, tab));
+  }
+  EXPECT_EQ(names, std::vector<std::string>(std::begin(kBuiltIns), std::end(kBuiltIns)));
+  EXPECT_NE(run.out.find("Ferns\t11,1,20,0.400000,2,Experimental,Ferns"), std::string::npos);
+}
+
+TEST_F(RenderProgram, CheckPrintsTheNormalisedTextOrTheError) {
+  const Run good = Render("--check 11,1,1,0.25,2,Experimental,Vorlunda");
+  EXPECT_EQ(good.exitCode, 0);
+  EXPECT_EQ(good.out.substr(0, good.out.find_first_of("\r\n")),
+            "11,1,1,0.250000,2,Experimental,Vorlunda");
+  const Run bad = Render("--check 11,1,nonsense");
+  EXPECT_EQ(bad.exitCode, 1);
+  EXPECT_FALSE(bad.out.empty());
+}
+
+TEST_F(RenderProgram, UnknownOrInvalidSchemeFails) {
+  const std::string out = TempPath("never.bmp");
+  EXPECT_EQ(Render("--defaults --scheme Nope -o \"" + out + "\"").exitCode, 1);
+  EXPECT_EQ(Render("--scheme-text 99,1 -o \"" + out + "\"").exitCode, 1);
+}
+
+TEST_F(RenderProgram, WriteFailureExitsWithOne) {
+  EXPECT_EQ(Render("--defaults --size 16x16 -o \"" + TempPath("no/such/dir/x.bmp") + "\"").exitCode,
+            1);
+}
+
+TEST_F(RenderProgram, EveryBuiltInDraws) {
+  for (const char *name : kBuiltIns) {
+    const std::string out = TempPath("render_scheme.bmp");
+    std::remove(out.c_str());
+    ASSERT_EQ(Render(std::string("--defaults --seed 5 --size 80x60 --scheme \"") + name +
+                     "\" -o \"" + out + "\"")
+                  .exitCode,
+              0)
+        << name;
+    const std::string bmp = ReadFile(out);
+    ASSERT_GT(bmp.size(), 54u) << name;
+    EXPECT_EQ(bmp.substr(0, 2), "BM") << name;
+    // Something other than black was drawn.
+    EXPECT_NE(bmp.find_first_not_of('\0', 54), std::string::npos) << name;
+  }
+}
+
+TEST_F(RenderProgram, SameSeedGivesTheSameFileAtBothDepths) {
+  for (const char *depth : {"24", "8"}) {
+    const std::string common =
+        std::string("--defaults --seed 77 --size 120x90 --groups 2 --depth ") + depth + " -o ";
+    ASSERT_EQ(Render(common + "\"" + TempPath("same_a.bmp") + "\"").exitCode, 0);
+    ASSERT_EQ(Render(common + "\"" + TempPath("same_b.bmp") + "\"").exitCode, 0);
+    const std::string a = ReadFile(TempPath("same_a.bmp"));
+    EXPECT_EQ(a, ReadFile(TempPath("same_b.bmp"))) << depth;
+    ASSERT_GT(a.size(), 30u);
+    EXPECT_EQ(static_cast<unsigned char>(a[28]), std::stoi(depth));
+  }
+}
+
+TEST_F(RenderProgram, InfoPrintsOneLinePerDrawnFractal) {
+  const Run run = Render("--defaults --seed 3 --size 80x60 --scheme Gasket --info -o \"" +
+                         TempPath("info.bmp") + "\"");
+  ASSERT_EQ(run.exitCode, 0);
+  std::istringstream lines(run.out);
+  std::string line;
+  int count = 0;
+  while (std::getline(lines, line)) {
+    EXPECT_EQ(line.rfind("  Rules: ", 0), 0u) << line;
+    ++count;
+  }
+  EXPECT_GE(count, 8); // a Gasket group has 8 to 19 fractals
+  EXPECT_LE(count, 19);
+}
+
+} // namespace

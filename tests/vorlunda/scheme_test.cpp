@@ -1,0 +1,260 @@
+#include "vorlunda/presets.h"
+#include "vorlunda/scheme.h"
+
+#include "tests/vorlunda/support/schemesamples.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <string>
+
+namespace {
+
+vScheme Parsed(const std::string &text) {
+  vScheme scheme;
+  const Error result = scheme.FromText(text.c_str());
+  EXPECT_TRUE(result.Succeeded()) << text << ": " << result.Message().CStr();
+  return scheme;
+}
+
+bool Accepts(const std::string &text) {
+  vScheme scheme;
+  return scheme.FromText(text.c_str()).Succeeded();
+}
+
+std::string WithField(const char *base, int index, const std::string &value) {
+  std::vector<std::string> fields = SplitFields(base);
+  fields.at(index) = value;
+  return JoinFields(fields);
+}
+
+const char *const kSolidText = kPresetTexts[0].text;
+const char *const kContractionsText = kPresetTexts[7].text;
+
+TEST(SchemeType, NamesAreLookedUpWithoutRegardToCase) {
+  EXPECT_EQ(SchemeTypeFromName("experimental"), vSchemeType::Experimental);
+  EXPECT_EQ(SchemeTypeFromName("FULLRANDOM"), vSchemeType::FullRandom);
+  EXPECT_EQ(static_cast<int>(SchemeTypeFromName("Templated")), -1);
+  EXPECT_STREQ(SchemeTypeName(vSchemeType::Experimental), "Experimental");
+  EXPECT_EQ(SchemeTypeName(static_cast<vSchemeType>(5)), nullptr);
+}
+
+TEST(BuiltInSchemes, PresetsAreWrittenExactlyAndReadBackEqual) {
+  for (int row = 0; row < kPresetCount; ++row) {
+    vScheme preset;
+    preset.templateName = "kept";
+    EXPECT_STREQ(FillPresetScheme(row, preset), kPresetTexts[row].name);
+    EXPECT_TRUE(preset.enabled);
+    EXPECT_STREQ(preset.templateName, "kept");
+    if (!preset.filterEnabled) {
+      EXPECT_EQ(preset.maxDiscards, 10) << row;
+      EXPECT_EQ(preset.minDimension, 1.0) << row;
+    }
+    preset.templateName = "";
+    EXPECT_STREQ(preset.ToText(), kPresetTexts[row].text) << row;
+    EXPECT_EQ(Parsed(kPresetTexts[row].text), preset) << row;
+  }
+}
+
+TEST(BuiltInSchemes, TemplatedDefaultsAreWrittenExactlyAndSurviveARoundTrip) {
+  for (int i = 0; i < kTemplatedDefaultCount; ++i) {
+    vScheme templated = TemplatedDefault(i);
+    EXPECT_STREQ(TemplatedDefaultName(i), kTemplatedTexts[i].name);
+    EXPECT_STREQ(templated.templateName, kTemplatedTexts[i].name);
+    EXPECT_FALSE(templated.contractiveRules);
+    EXPECT_TRUE(templated.useFixedPoints);
+    EXPECT_EQ(templated.maxDiscards, 1);
+    EXPECT_FALSE(templated.filterEnabled);
+    EXPECT_EQ(templated.minDimension, 0.0);
+    EXPECT_STREQ(templated.ToText(), kTemplatedTexts[i].text);
+    EXPECT_EQ(Parsed(kTemplatedTexts[i].text), templated);
+  }
+}
+
+TEST(SchemeText, VersionFollowsTheOptionsInUse) {
+  vScheme scheme;
+  FillPresetScheme(0, scheme);
+  EXPECT_EQ(scheme.RequiredVersion(), 11);
+  bool vScheme::*const options[] = {&vScheme::contractiveRules, &vScheme::useFixedPoints,
+                                    &vScheme::filterEnabled};
+  for (bool vScheme::*option : options) {
+    vScheme withOption = scheme;
+    withOption.*option = true;
+    EXPECT_EQ(withOption.RequiredVersion(), 12);
+    withOption.type = vSchemeType::Experimental;
+    EXPECT_EQ(withOption.RequiredVersion(), 11); // templated texts never carry options
+    withOption.syntaxVersion = 12;
+    withOption.ToText();
+    EXPECT_EQ(withOption.syntaxVersion, 11);
+  }
+}
+
+TEST(SchemeText, Version11ForgetsTheOptionValuesItCannotCarry) {
+  vScheme scheme;
+  FillPresetScheme(0, scheme);
+  scheme.maxDiscards = 500;
+  scheme.minDimension = 1.9;
+  const String text = scheme.ToText();
+  EXPECT_STREQ(text, kSolidText);
+  const vScheme reread = Parsed(text.CStr());
+  EXPECT_EQ(reread.maxDiscards, 10);
+  EXPECT_EQ(reread.minDimension, 1.0);
+}
+
+TEST(SchemeText, VersionFieldDecidesTheFailure) {
+  const std::string rest = std::string(kSolidText).substr(2);
+  const struct {
+    std::string text;
+    const char *message;
+    int code;
+  } cases[] = {
+      {"13" + rest, "Scheme syntax version is unrecognized", 1},
+      {"99999999999999" + rest, "Scheme syntax version is unrecognized", 1},
+      {"10" + rest, "Corrupt scheme definition", 0},
+      {"-12" + rest, "Corrupt scheme definition", 0},
+      {"xx" + rest, "Corrupt scheme definition", 0},
+      {"12", "Corrupt scheme definition", 0},
+      {"", "Corrupt scheme definition", 0},
+      {"11,1,40,0.2,5", "Corrupt scheme definition", 0},
+  };
+  for (const auto &c : cases) {
+    vScheme scheme;
+    const Error result = scheme.FromText(c.text.c_str());
+    EXPECT_EQ(result.Severity(), kSeverityError) << c.text;
+    EXPECT_STREQ(result.Message(), c.message) << c.text;
+    EXPECT_EQ(result.Code(), c.code) << c.text;
+  }
+}
+
+struct FieldCase {
+  const char *base;
+  int field;
+  const char *value;
+  bool accepted;
+};
+
+TEST(SchemeText, FieldRangesAreCheckedAtTheirBounds) {
+  const FieldCase cases[] = {
+      {kSolidText, 2, "1", true},         {kSolidText, 2, "100", true},
+      {kSolidText, 2, "0", false},        {kSolidText, 2, "101", false},
+      {kSolidText, 3, "10", true},        {kSolidText, 3, "0.000001", true},
+      {kSolidText, 3, "0", false},        {kSolidText, 3, "10.000001", false},
+      {kSolidText, 3, "1e400", false},    {kSolidText, 4, "0", true},
+      {kSolidText, 4, "60", true},        {kSolidText, 4, "61", false},
+      {kSolidText, 4, "-1", false},       {kSolidText, 5, "fullrandom", true},
+      {kSolidText, 5, "Random", false},   {kSolidText, 5, "", false},
+      {kSolidText, 6, "INTENSITY", true}, {kSolidText, 6, "spectrum", true},
+      {kSolidText, 6, "Colour", false},   {kSolidText, 6, "", false},
+      {kSolidText, 8, "2", true},         {kSolidText, 8, "1", false},
+      {kSolidText, 9, "100", true},       {kSolidText, 9, "101", false},
+      {kSolidText, 9, "1", false}, // below the minimum of 2
+      {kSolidText, 23, "13", false},      {kSolidText, 24, "12", true},
+      {kSolidText, 25, "0", false},       {kSolidText, 25, "2", true},
+      {kSolidText, 25, "2.1", false},     {kSolidText, 26, "10", true},
+      {kSolidText, 26, "10.5", false},    {kSolidText, 26, "1e-3", false},
+      {kSolidText, 27, "0", false},       {kSolidText, 27, "12", true},
+      {kSolidText, 28, "1000", true},     {kSolidText, 28, "1001", false},
+      {kSolidText, 28, "2", false},       {kSolidText, 29, "0", true},
+      {kSolidText, 29, "10", true},       {kSolidText, 29, "-0.01", false},
+      {kSolidText, 29, "10.01", false},   {kSolidText, 30, "765", true},
+      {kSolidText, 30, "766", false},     {kSolidText, 30, "-1", false},
+      {kSolidText, 30, "", true}, // the last field reads as 0 like any other
+      {kContractionsText, 27, "1", true}, {kContractionsText, 27, "1000", true},
+      {kContractionsText, 27, "0", false}, {kContractionsText, 27, "1001", false},
+      {kContractionsText, 29, "0", true}, {kContractionsText, 29, "2", true},
+      {kContractionsText, 29, "2.000001", false}, {kContractionsText, 29, "-0.5", false},
+      // Not a number to the reader, so it reads as 0.
+      {kContractionsText, 29, "nan", true},
+  };
+  for (const FieldCase &c : cases) {
+    const std::string text = WithField(c.base, c.field, c.value);
+    EXPECT_EQ(Accepts(text), c.accepted) << text;
+  }
+}
+
+TEST(SchemeText, EveryRuleSystemDisabledIsCorrupt) {
+  std::vector<std::string> fields = SplitFields(kSolidText);
+  for (int system = 0; system < 6; ++system)
+    fields[7 + 3 * system] = "0";
+  EXPECT_FALSE(Accepts(JoinFields(fields)));
+  fields[7 + 3 * 5] = "7"; // any non-zero flag is true
+  EXPECT_TRUE(Parsed(JoinFields(fields)).ruleSystemEnabled[5]);
+}
+
+TEST(SchemeText, CutTextsFailExceptWhereTheLastFieldMayBeEmpty) {
+  for (const char *full : {kSolidText, kContractionsText}) {
+    const std::string text(full);
+    const std::string::size_type lastComma = text.rfind(',');
+    for (std::string::size_type length = 0; length < text.size(); ++length) {
+      const bool inBrightness = length > lastComma;
+      EXPECT_EQ(Accepts(text.substr(0, length)), inBrightness) << text.substr(0, length);
+    }
+    EXPECT_EQ(Parsed(text.substr(0, lastComma + 1)).minBrightness, 0);
+    EXPECT_FALSE(Accepts(text + ","));
+    EXPECT_FALSE(Accepts(text + ",128"));
+  }
+}
+
+TEST(SchemeText, TemplatedTextKeepsEverythingAfterTheTypeAsTheTemplate) {
+  const struct {
+    const char *text;
+    const char *templateName;
+  } cases[] = {
+      {"11,1,20,0.4,2,Experimental,Ferns", "Ferns"},
+      {"12,1,20,0.4,2,experimental,My,odd,,template,", "My,odd,,template,"},
+      {"11,1,20,0.4,2,EXPERIMENTAL,", ""},
+      {"11,1,20,0.4,2,Experimental, spaced ", " spaced "},
+  };
+  for (const auto &c : cases) {
+    vScheme scheme = Parsed(c.text);
+    EXPECT_EQ(scheme.type, vSchemeType::Experimental);
+    EXPECT_STREQ(scheme.templateName, c.templateName);
+    EXPECT_EQ(std::string(scheme.ToText()),
+              std::string("11,1,20,0.400000,2,Experimental,") + c.templateName);
+  }
+  EXPECT_FALSE(Accepts("11,1,20,0.4,2,Experimental"));
+  EXPECT_FALSE(Accepts("11,1,0,0.4,2,Experimental,Ferns")); // the header is still checked
+}
+
+TEST(SchemeText, TemplatedTextDefinesEveryUnstoredField) {
+  vScheme dirty;
+  FillPresetScheme(7, dirty);
+  dirty.minBrightness = 700;
+  dirty.ruleLimits[3] = {50, 60};
+  vScheme clean;
+  FillPresetScheme(0, clean);
+  ASSERT_TRUE(dirty.FromText(kTemplatedTexts[0].text).Succeeded());
+  ASSERT_TRUE(clean.FromText(kTemplatedTexts[0].text).Succeeded());
+  EXPECT_EQ(dirty, clean);
+  EXPECT_EQ(dirty, TemplatedDefault(0));
+}
+
+TEST(SchemeText, LenientFieldsAreWrittenBackCanonically) {
+  vScheme scheme = Parsed(" 11x,+1,040,.2e0,5 s,FullRandom,Solid,1,2,6,1,2,16,1,2,16,"
+                          "1,2,6,1,2,12,1,3,12,5e-1,2.,3,12,0.8,128 ");
+  EXPECT_STREQ(scheme.ToText(), kSolidText);
+}
+
+TEST(SchemeText, HugeValuesAreWrittenInFullWithoutOverflow) {
+  vScheme scheme;
+  FillPresetScheme(7, scheme);
+  scheme.pointDensity = DBL_MAX;
+  scheme.minDimension = -DBL_MAX;
+  scheme.minScaling = DBL_MAX;
+  scheme.maxScaling = DBL_MAX;
+  scheme.centring = -DBL_MAX;
+  scheme.minBrightness = INT32_MIN;
+  const std::string text(scheme.ToText());
+  const std::string maxText = "179769313486231570814527423731704356798070567525844996598917476803";
+  std::vector<std::string> fields = SplitFields(text);
+  ASSERT_EQ(fields.size(), 36u);
+  for (int index : {3, 30, 31})
+    EXPECT_EQ(fields[index].substr(0, maxText.size()), maxText) << index;
+  EXPECT_EQ(fields[3].size(), 309u + 7u); // every integer digit and six decimals
+  EXPECT_EQ(fields[29], "-" + fields[3]);
+  EXPECT_EQ(fields[34], "-" + fields[3]);
+  EXPECT_EQ(fields[35], "-2147483648");
+  EXPECT_GT(text.size(), 1500u);
+}
+
+} // namespace

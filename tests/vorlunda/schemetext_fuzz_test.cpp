@@ -1,0 +1,138 @@
+#include "foundation/random.h"
+#include "vorlunda/scheme.h"
+
+#include "tests/vorlunda/support/schemesamples.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr std::uint32_t kFuzzSeed = 20240611;
+constexpr int kMutatedTexts = 40000;
+constexpr int kRandomTexts = 10000;
+
+const char *const kTokens[] = {
+    "",     "0",   "1",    "-1",   "+",    "-",    ".",    "e",     "E-3",    "e+5",
+    "nan",  "NaN", "inf",  "-inf", "1e400", "1e-400", "-0", "0.0000004", "10.0000004",
+    "99999999999999999999", "-99999999999999999999", "2147483648", "4294967308",
+    "179769313486231570814527423731704356798070567525844996598917476803157260780028538760"
+    "589558632766878171540458953514382464234321326889464182768467546703537516986049910576"
+    "551282076245490090389328944075868508455133942304583236903222948165808559332123348274"
+    "797826204144723168738177180919299881250404026184124858368",
+    "FullRandom", "Experimental", "Solid", "spectrum", " ", "\xff\xfe", "0x10",
+};
+
+int Pick(int count) { return Rand() % count; }
+
+std::string RandomToken() { return kTokens[Pick(static_cast<int>(std::size(kTokens)))]; }
+
+char RandomByte() {
+  static const char kBiased[] = ",,,,0123456789.-+eE ";
+  if (Pick(3) == 0)
+    return static_cast<char>(1 + Pick(255)); // never NUL: texts end there
+  return kBiased[Pick(static_cast<int>(sizeof kBiased) - 1)];
+}
+
+void ReplaceRandomField(std::string &text) {
+  std::vector<std::string> fields = SplitFields(text);
+  fields[Pick(static_cast<int>(fields.size()))] = RandomToken();
+  text = JoinFields(fields);
+}
+
+void Mutate(std::string &text) {
+  const std::size_t at = text.empty() ? 0 : static_cast<std::size_t>(Pick(static_cast<int>(text.size())));
+  switch (Pick(8)) {
+  case 0:
+    if (!text.empty())
+      text.erase(at, 1);
+    break;
+  case 1:
+    if (!text.empty())
+      text.insert(at, 1, text[at]);
+    break;
+  case 2:
+    text.insert(at, 1, ',');
+    break;
+  case 3: {
+    const std::size_t comma = text.find(',', at);
+    if (comma != std::string::npos)
+      text.erase(comma, 1);
+    break;
+  }
+  case 4:
+    text.insert(at, 1, RandomByte());
+    break;
+  case 5:
+    text.insert(at, RandomToken());
+    break;
+  case 6:
+    ReplaceRandomField(text);
+    break;
+  default:
+    text.resize(at);
+    break;
+  }
+}
+
+std::string RandomText() {
+  std::string text;
+  const int length = Pick(120);
+  for (int i = 0; i < length; ++i)
+    text += RandomByte();
+  return text;
+}
+
+// Six decimals cannot show a positive value below 5e-7, so such a value reads
+// back as 0 and fails the check it passed. The only way a written text may fail.
+bool LostAPositiveValue(const std::string &written) {
+  const std::vector<std::string> fields = SplitFields(written);
+  if (fields[3] == "0.000000")
+    return true;
+  const std::size_t minScaling = fields[0] == "12" ? 30 : 25;
+  return fields[5] == "FullRandom" && fields[minScaling] == "0.000000";
+}
+
+struct FuzzTally {
+  int accepted = 0;
+  int lostPositive = 0;
+};
+
+void CheckOne(const std::string &text, FuzzTally &tally) {
+  vScheme first;
+  if (first.FromText(text.c_str()).Failed())
+    return;
+  ++tally.accepted;
+  const std::string written(first.ToText());
+  vScheme second;
+  const Error reread = second.FromText(written.c_str());
+  if (reread.Failed()) {
+    ASSERT_TRUE(LostAPositiveValue(written)) << "from: " << text << "\nwritten: " << written;
+    ++tally.lostPositive;
+    return;
+  }
+  ASSERT_EQ(std::string(second.ToText()), written) << "from: " << text;
+  ASSERT_EQ(second.syntaxVersion, first.syntaxVersion);
+}
+
+TEST(SchemeTextFuzz, AcceptedTextsReadBackToTheSameText) {
+  SeedRandom(kFuzzSeed);
+  const std::vector<std::string> seeds = ValidSchemeTexts();
+  FuzzTally tally;
+  for (int i = 0; i < kMutatedTexts && !HasFatalFailure(); ++i) {
+    std::string text = seeds[Pick(static_cast<int>(seeds.size()))];
+    for (int n = 1 + Pick(4); n > 0; --n)
+      Mutate(text);
+    CheckOne(text, tally);
+  }
+  for (int i = 0; i < kRandomTexts && !HasFatalFailure(); ++i)
+    CheckOne(RandomText(), tally);
+  // Enough of the mutants must survive for the round trip to be tested at all.
+  EXPECT_GT(tally.accepted, kMutatedTexts / 10);
+  RecordProperty("accepted", tally.accepted);
+  RecordProperty("lostPositive", tally.lostPositive);
+}
+
+} // namespace

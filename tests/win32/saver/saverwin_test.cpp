@@ -1,0 +1,122 @@
+#include "pallwork/saverwin.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <functional>
+
+namespace {
+
+constexpr DWORD kPastGraceMs = 800;
+constexpr DWORD kGiveUpMs = 5000;
+constexpr char kHostClass[] = "VorlundaTestSaverHost";
+
+// A saver whose step runs the test's script, given the time since the loop began.
+class ScriptedSaver : public pwScreenSaverWindow {
+public:
+  ScriptedSaver(HWND parent, std::function<void(ScriptedSaver &, DWORD)> script)
+      : pwScreenSaverWindow(parent, nullptr, true), script_(std::move(script)),
+        start_(GetTickCount()) {}
+  void Step() override {
+    ++steps;
+    const DWORD elapsed = GetTickCount() - start_;
+    if (elapsed > kGiveUpMs)
+      PostMessageA(Window(), WM_CLOSE, 0, 0);
+    else
+      script_(*this, elapsed);
+    Sleep(1);
+  }
+  int steps = 0;
+
+private:
+  std::function<void(ScriptedSaver &, DWORD)> script_;
+  DWORD start_;
+};
+
+HWND MakeHost() {
+  WNDCLASSA windowClass = {};
+  windowClass.lpfnWndProc = DefWindowProcA;
+  windowClass.hInstance = GetModuleHandleA(nullptr);
+  windowClass.lpszClassName = kHostClass;
+  RegisterClassA(&windowClass);
+  return CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320, 240,
+                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+}
+
+void SendInputMessages(HWND window) {
+  SendMessageA(window, WM_KEYDOWN, 'A', 1);
+  SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  SendMessageA(window, WM_RBUTTONDOWN, MK_RBUTTON, 0);
+  POINT cursor = {};
+  GetCursorPos(&cursor);
+  SendMessageA(window, WM_MOUSEMOVE, 0, 0);
+  SetCursorPos(cursor.x + 40, cursor.y + 40);
+  SendMessageA(window, WM_MOUSEMOVE, 0, 0);
+  SetCursorPos(cursor.x, cursor.y);
+}
+
+TEST(SaverWindow, PreviewFillsItsHostAndIgnoresInput) {
+  const HWND host = MakeHost();
+  ASSERT_NE(host, nullptr);
+  bool survived = false;
+  ScriptedSaver saver(host, [&](ScriptedSaver &self, DWORD elapsed) {
+    if (elapsed < kPastGraceMs)
+      return;
+    SendInputMessages(self.Window());
+    survived = self.Window() != nullptr && !self.Closed();
+    PostMessageA(self.Window(), WM_CLOSE, 0, 0);
+  });
+  ASSERT_NE(saver.Window(), nullptr);
+  EXPECT_TRUE(saver.Preview());
+  EXPECT_EQ(GetParent(saver.Window()), host);
+  RECT hostArea = {}, saverArea = {};
+  GetClientRect(host, &hostArea);
+  GetClientRect(saver.Window(), &saverArea);
+  EXPECT_EQ(saverArea.right, hostArea.right);
+  EXPECT_EQ(saverArea.bottom, hostArea.bottom);
+  saver.Run();
+  EXPECT_TRUE(survived);
+  EXPECT_TRUE(saver.Closed());
+  DestroyWindow(host);
+}
+
+TEST(SaverWindow, FullScreenIgnoresSystemCloseAndEndsOnInputAfterGrace) {
+  bool ignoredEarlyKey = false;
+  LRESULT closeResult = -1;
+  bool survivedClose = false;
+  bool keySent = false;
+  ScriptedSaver saver(nullptr, [&](ScriptedSaver &self, DWORD elapsed) {
+    if (elapsed < 100)
+      return;
+    if (!ignoredEarlyKey) {
+      SendMessageA(self.Window(), WM_KEYDOWN, 'A', 1);
+      closeResult = SendMessageA(self.Window(), WM_SYSCOMMAND, SC_CLOSE, 0);
+      SendMessageA(self.Window(), WM_SYSCOMMAND, SC_SCREENSAVE, 0);
+      ignoredEarlyKey = true;
+      return;
+    }
+    if (elapsed > kPastGraceMs && !keySent) {
+      survivedClose = !self.Closed();
+      SendMessageA(self.Window(), WM_KEYUP, 'A', 1);
+      SendMessageA(self.Window(), WM_CHAR, 'a', 1);
+      SendMessageA(self.Window(), WM_KEYDOWN, 'A', 1);
+      keySent = true;
+    }
+  });
+  ASSERT_NE(saver.Window(), nullptr);
+  RECT area = {};
+  GetWindowRect(saver.Window(), &area);
+  EXPECT_EQ(area.right - area.left, GetSystemMetrics(SM_CXSCREEN));
+  EXPECT_EQ(area.bottom - area.top, GetSystemMetrics(SM_CYSCREEN));
+  EXPECT_NE(GetWindowLongPtrA(saver.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+  const DWORD start = GetTickCount();
+  saver.Run();
+  EXPECT_EQ(closeResult, 0);
+  EXPECT_TRUE(survivedClose);
+  EXPECT_TRUE(saver.Closed());
+  EXPECT_LT(GetTickCount() - start, kGiveUpMs) << "the key after the grace did not end it";
+  EXPECT_GT(saver.steps, 10);
+}
+
+} // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ifs/surface.h"
+
+// What the factory needs from the window it draws into. A saver window and a
+// memory picture both provide it, so both run the same drawing loop.
+class vDrawTarget {
+public:
+  vDrawTarget() = default;
+  vDrawTarget(const vDrawTarget &) = delete;
+  vDrawTarget &operator=(const vDrawTarget &) = delete;
+  virtual ~vDrawTarget() = default;
+
+  // Null when there is nothing to draw on: the factory then only counts.
+  virtual ifsSurface *Surface() = 0;
+  virtual bool IsPreview() const = 0;
+  virtual int ClientWidth() const = 0;
+  virtual int ClientHeight() const = 0;
+  // Height of the information line's text, 0 when no font can be had.
+  virtual int InfoFontHeight() = 0;
+  // Sets up the 256-colour palette when the display needs one and returns
+  // the cube's first index, or -1 when it does not.
+  virtual int CreatePalette() = 0;
+  // Makes the palette current again before a group is drawn.
+  virtual void RealizePalette() = 0;
+  virtual void ClearToBlack() = 0;
+  virtual void DrawInfoLine(const ifsPixelRect &rect, const char *text) = 0;
+  // After each slice of points.
+  virtual void Present() = 0;
+};

@@ -1,0 +1,79 @@
+#pragma once
+
+#include "ifs/guifractal.h"
+#include "ifs/surface.h"
+#include "vorlunda/config.h"
+#include "vorlunda/drawtarget.h"
+
+#include <cstdint>
+
+// Drawing-loop states.
+constexpr std::int32_t kStateNewGroup = 0;
+constexpr std::int32_t kStateBuild = 1;
+constexpr std::int32_t kStateDraw = 2;
+constexpr std::int32_t kStateWait = 3;
+
+// Turns the usable schemes of a configuration into groups of fractals drawn
+// on a target, one small slice of work per Advance.
+class vFactory {
+public:
+  // Copies `source`, or loads the stored configuration when it is null.
+  vFactory(vDrawTarget *window, const vConfigMgr *source);
+  vFactory(const vFactory &) = delete;
+  vFactory &operator=(const vFactory &) = delete;
+  ~vFactory() = default;
+
+  std::int32_t BeginGroup();
+  std::int32_t BuildFractal();
+  void ShowInfo(const char *text);
+  // One transition of the loop; nowTicks is the system tick count.
+  void Advance(std::uint32_t nowTicks);
+
+  const vConfigMgr &Config() const { return config; }
+  const vScheme *CurrentScheme() const { return scheme; }
+  const ifsGuiFractal &Fractal() const { return fractal; }
+  int PaletteBase() const { return paletteBase; }
+  int TotalWeight() const { return totalWeight; }
+  int DrawWidth() const { return drawWidth; }
+  int DrawHeight() const { return drawHeight; }
+  const String &InfoText() const { return infoText; }
+
+  // Read and written by the drawing loop.
+  std::int32_t state = kStateNewGroup;
+  std::int32_t discards = 0;
+  std::int32_t fractalsLeft = 0;
+  std::int32_t targetPoints = 0;
+  std::uint32_t finishTime = 0;
+
+private:
+  void PrepareSchemes(const vConfigMgr *source);
+  void RemoveUnusableSchemes();
+  void FixTemplatedSchemes();
+  void MeasureWindow();
+  vScheme *PickScheme();
+  void BuildRandom();
+  void BuildByTemplate();
+  void ComputeTarget();
+  void ShowFigures(double dimension);
+  void DrawSlice(std::uint32_t nowTicks);
+
+  vDrawTarget *window; // not owned; may be null
+  vConfigMgr config;
+  std::int32_t drawWidth = 0;
+  std::int32_t drawHeight = 0;
+  double aspect = 0.0;
+  std::int32_t paletteBase = -1;
+  std::int32_t totalWeight = 1;
+  vScheme *scheme = nullptr; // inside config
+  ifsGuiFractal fractal;
+  ifsPixelRect infoRect;
+  String infoText;
+};
+
+// The hand-built families of the templated schemes.
+enum class vTemplate { kFerns, kAutumn, kVorlunda, kGasket, kUnknown };
+vTemplate TemplateFromName(const char *name);
+void BuildFerns(ifsGuiFractal &fractal, int width, int height, double aspect);
+void BuildAutumn(ifsGuiFractal &fractal, int width, int height, double aspect);
+void BuildVorlunda(ifsGuiFractal &fractal, int width, int height, double aspect);
+void BuildGasket(ifsGuiFractal &fractal, int width, int height, double aspect);

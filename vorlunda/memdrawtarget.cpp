@@ -1,0 +1,40 @@
+#include "vorlunda/memdrawtarget.h"
+
+namespace {
+
+// The system fixed-pitch font of a common display is 16 pixels high.
+constexpr int kMemoryFontHeight = 16;
+// Colours the system keeps at the low end of a 256-colour palette.
+constexpr int kReservedSystemColours = 10;
+constexpr int kInfoBlue = 255;
+
+} // namespace
+
+vMemoryDrawTarget::vMemoryDrawTarget(int width, int height, ifsPixelFormat format)
+    : surface_(std::make_unique<ifsMemorySurface>(width, height, format)), width_(width),
+      height_(height) {}
+
+vMemoryDrawTarget::vMemoryDrawTarget() = default;
+
+int vMemoryDrawTarget::InfoFontHeight() { return surface_ ? kMemoryFontHeight : 0; }
+
+int vMemoryDrawTarget::CreatePalette() {
+  if (!surface_ || !surface_->UsesPalette())
+    return -1;
+  surface_->SetCubePalette(kReservedSystemColours);
+  return kReservedSystemColours;
+}
+
+void vMemoryDrawTarget::ClearToBlack() {
+  if (surface_)
+    surface_->Clear();
+}
+
+void vMemoryDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *) {
+  ++infoLinesDrawn_;
+  if (!surface_)
+    return;
+  for (int y = rect.top; y < rect.bottom; ++y)
+    for (int x = rect.left; x < rect.right; ++x)
+      surface_->WriteRgb(x, y, 0, 0, kInfoBlue);
+}

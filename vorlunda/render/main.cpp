@@ -1,0 +1,170 @@
+#include "foundation/random.h"
+#include "imgfile/bmp.h"
+#include "vorlunda/config.h"
+#include "vorlunda/factory.h"
+#include "vorlunda/memdrawtarget.h"
+#include "vorlunda/render/options.h"
+
+#include <cstdio>
+#include <ctime>
+#include <fstream>
+#include <vector>
+
+namespace {
+
+constexpr int kExitOk = 0;
+constexpr int kExitFailure = 1;
+constexpr int kExitUsage = 2;
+constexpr const char *kTestSchemeName = "Test";
+
+void LoadConfiguration(bool defaults, vConfigMgr &config) {
+#ifdef _WIN32
+  if (!defaults && config.Load().Succeeded())
+    return;
+  config.Clear();
+#else
+  // There is no registry here: the stored configuration is the built-in one.
+  (void)defaults;
+#endif
+  config.RestoreDefaults();
+}
+
+int ListSchemes(const vConfigMgr &config) {
+  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
+    vScheme copy = it.Value()->scheme;
+    std::printf("%s\t%s\n", it.Value()->name.CStr(), copy.ToText().CStr());
+  }
+  return kExitOk;
+}
+
+int CheckText(const char *text) {
+  vScheme scheme;
+  const Error parsed = scheme.FromText(text);
+  if (parsed.Failed()) {
+    std::printf("%s\n", parsed.Message().CStr());
+    return kExitFailure;
+  }
+  std::printf("%s\n", scheme.ToText().CStr());
+  return kExitOk;
+}
+
+// Narrows the configuration to the one scheme asked for, as a test run does.
+Error SelectScheme(const vRenderOptions &options, vConfigMgr &config) {
+  String name;
+  vScheme scheme;
+  if (!options.schemeText.IsEmpty()) {
+    const Error parsed = scheme.FromText(options.schemeText);
+    if (parsed.Failed())
+      return parsed;
+    name = kTestSchemeName;
+  } else if (!options.schemeName.IsEmpty()) {
+    const vNameSchemePair *pair = config.FindScheme(options.schemeName);
+    if (pair == nullptr)
+      return MakeError(String("unknown scheme ") + options.schemeName.CStr());
+    name = pair->name;
+    scheme = pair->scheme;
+  } else {
+    return Error();
+  }
+  vConfigMgr single;
+  single.CopyGeneral(config);
+  scheme.enabled = true;
+  single.SetScheme(name, scheme);
+  config.AssignFrom(single);
+  return Error();
+}
+
+// Runs the loop until the last fractal of the last group is finished. The
+// clock is a step counter, so the picture depends only on the seed.
+void RunGroups(vFactory &factory, int groups, bool printInfo) {
+  std::uint32_t ticks = 0;
+  int finished = 0;
+  while (finished < groups) {
+    const std::int32_t from = factory.state;
+    factory.Advance(++ticks);
+    if (printInfo && from == kStateBuild && factory.state == kStateDraw)
+      std::printf("%s\n", factory.InfoText().CStr());
+    if (from == kStateDraw && factory.state == kStateWait)
+      ++finished;
+  }
+}
+
+Error WriteRows(const ifsSurface &surface, BmpFile &file) {
+  std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(surface.Width()));
+  for (int y = 0; y < surface.Height(); ++y) {
+    Error result;
+    if (surface.Format() == ifsPixelFormat::Indexed8) {
+      result = file.WriteRow8(surface.Row(y));
+    } else {
+      for (int x = 0; x < surface.Width(); ++x) {
+        const std::uint32_t colour = surface.ReadColour(x, y); // 0x00BBGGRR
+        row[3 * x] = static_cast<std::uint8_t>(colour >> 16);
+        row[3 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
+        row[3 * x + 2] = static_cast<std::uint8_t>(colour);
+      }
+      result = file.WriteRow24(row.data());
+    }
+    if (result.Failed())
+      return result;
+  }
+  return file.Complete();
+}
+
+Error WritePicture(const ifsSurface &surface, const char *path) {
+  std::ofstream stream(path, std::ios::binary | std::ios::trunc);
+  if (!stream)
+    return MakeError(String("cannot create ") + path);
+  std::uint8_t palette[3 * kPaletteEntries];
+  for (int i = 0; i < kPaletteEntries; ++i) {
+    const std::uint32_t entry = surface.Palette()[i]; // 0x00RRGGBB
+    palette[3 * i] = static_cast<std::uint8_t>(entry >> 16);
+    palette[3 * i + 1] = static_cast<std::uint8_t>(entry >> 8);
+    palette[3 * i + 2] = static_cast<std::uint8_t>(entry);
+  }
+  const bool indexed = surface.Format() == ifsPixelFormat::Indexed8;
+  BmpFile file(stream);
+  const Error started = file.Initialize(surface.Width(), surface.Height(), true, indexed ? 8 : 24,
+                                        false, indexed ? palette : nullptr);
+  if (started.Failed())
+    return started;
+  return WriteRows(surface, file);
+}
+
+int Draw(const vRenderOptions &options, vConfigMgr &config) {
+  const Error selected = SelectScheme(options, config);
+  if (selected.Failed()) {
+    std::fprintf(stderr, "%s\n", selected.Message().CStr());
+    return kExitFailure;
+  }
+  config.infoLine = options.info;
+  const ifsPixelFormat format =
+      options.depth == 8 ? ifsPixelFormat::Indexed8 : ifsPixelFormat::Rgb32;
+  vMemoryDrawTarget target(options.width, options.height, format);
+  SeedRandom(options.hasSeed ? options.seed : static_cast<std::uint32_t>(std::time(nullptr)));
+  vFactory factory(&target, &config);
+  RunGroups(factory, options.groups, options.info);
+  const Error written = WritePicture(*target.Surface(), options.output);
+  if (written.Failed()) {
+    std::fprintf(stderr, "%s\n", written.Message().CStr());
+    return kExitFailure;
+  }
+  return kExitOk;
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+  vRenderOptions options;
+  const Error parsed = ParseRenderOptions(argc, argv, options);
+  if (parsed.Failed()) {
+    std::fprintf(stderr, "%s\n%s\n", parsed.Message().CStr(), kRenderUsage);
+    return kExitUsage;
+  }
+  if (options.action == vRenderAction::kCheck)
+    return CheckText(options.checkText);
+  vConfigMgr config;
+  LoadConfiguration(options.defaults, config);
+  if (options.action == vRenderAction::kList)
+    return ListSchemes(config);
+  return Draw(options, config);
+}

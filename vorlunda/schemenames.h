@@ -1,0 +1,16 @@
+#pragma once
+
+#include "foundation/string.h"
+
+class vConfigMgr;
+
+// Names for schemes the user adds, chosen so that none of the configuration's
+// schemes has them already (letter case disregarded).
+
+// "New scheme 1", "New scheme 2", ...: the first that is free.
+String NewSchemeName(const vConfigMgr &config);
+
+// "Copy of S", or for a name that already is a copy the next free number
+// after it: copying "Copy of Ferns" or "Copy 3 of Ferns" gives "Copy 2 of
+// Ferns" and "Copy 4 of Ferns" (or higher, when those are taken).
+String CopySchemeName(const String &source, const vConfigMgr &config);
