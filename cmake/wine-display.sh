@@ -25,8 +25,11 @@ start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
   fi
-  # The server outlives this script; it must not hold the test runner's pipes.
+  # The server and the services it starts outlive this script. Started from
+  # here with no output, they cannot hold a later test's pipes open, which
+  # would leave the test runner waiting for the end of its output.
   "$wineserver" -p </dev/null >/dev/null 2>&1
+  "$wine_run" cmd /c exit </dev/null >>"$state/wineboot.log" 2>&1
   echo "display $DISPLAY, prefix $WINEPREFIX"
 }
 

@@ -53,7 +53,7 @@ TEST(VorlundaSaver, PreviewDrawsIntoItsHost) {
                                     nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   ASSERT_NE(host, nullptr);
   {
-    TimedSaver saver(host);
+    TimedSaver saver(getenv("FULL") ? nullptr : host);
     ASSERT_NE(saver.Window(), nullptr);
     saver.Run();
     EXPECT_GT(saver.steps, 100);
