@@ -83,9 +83,7 @@ public:
 
 private:
   bool KeysEqual(K a, K b) const { return keyCompare_ ? keyCompare_(a, b) == 0 : a == b; }
-  bool ValuesEqual(V a, V b) const {
-    return valueCompare_ ? valueCompare_(a, b) == 0 : a == b;
-  }
+  bool ValuesEqual(V a, V b) const { return valueCompare_ ? valueCompare_(a, b) == 0 : a == b; }
 
   DynArray<Association<K, V> *> items_{8, false};
   KeyCompare keyCompare_;

@@ -18,8 +18,6 @@ const ifsColourSystemNames &ColourSystemNames() {
   return names;
 }
 
-const char *ColourSystemName(ifsColourSystem system) {
-  return ColourSystemNames().ValueOf(system);
-}
+const char *ColourSystemName(ifsColourSystem system) { return ColourSystemNames().ValueOf(system); }
 
 ifsColourSystem ColourSystemFromName(const char *name) { return ColourSystemNames().KeyOf(name); }

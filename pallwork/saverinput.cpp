@@ -4,8 +4,7 @@
 
 #include <cstdlib>
 
-pwSaverInput::pwSaverInput(pwSaverHost &host, pwWindowHandle window, bool preview,
-                           bool noPassword)
+pwSaverInput::pwSaverInput(pwSaverHost &host, pwWindowHandle window, bool preview, bool noPassword)
     : host_(host), window_(window), preview_(preview), noPassword_(noPassword),
       startTime_(host.TickCount()) {}
 
@@ -36,8 +35,8 @@ void pwSaverInput::OnMouseMove() {
     mouseAnchored_ = true;
     return;
   }
-  const std::int64_t distance = std::llabs(std::int64_t{now.x} - anchor_.x) +
-                                std::llabs(std::int64_t{now.y} - anchor_.y);
+  const std::int64_t distance =
+      std::llabs(std::int64_t{now.x} - anchor_.x) + std::llabs(std::int64_t{now.y} - anchor_.y);
   if (distance > kMoveThreshold)
     EndSaver(false);
 }

@@ -59,7 +59,7 @@ private:
   [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
   void HideCursorAtStart();
 
-  HWND owner_;                   // not owned
+  HWND owner_;                    // not owned
   HCURSOR savedCursor_ = nullptr; // not owned
   int primaryButton_;
   bool painted_ = false;

@@ -1,9 +1,11 @@
 #!/bin/bash
 # Configures and builds one build directory: native, asan, win64 or win32
-# (under build/, or under $VORLUNDA_BUILD_ROOT).
+# (under build/, or under $VORLUNDA_BUILD_ROOT); all of it, or the targets named.
+#   build.sh win64 [vorlunda_scr ...]
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 target=$1
+shift
 dir="${VORLUNDA_BUILD_ROOT:-$root/build}/$target"
 args=(-G Ninja -S "$root" -B "$dir")
 case "$target" in
@@ -14,4 +16,6 @@ case "$target" in
   *) echo "unknown build: $target" >&2; exit 2 ;;
 esac
 [ -f "$dir/build.ninja" ] || cmake "${args[@]}" >/dev/null
-cmake --build "$dir" -j "${VORLUNDA_JOBS:-2}"
+targets=()
+[ $# -gt 0 ] && targets=(--target "$@")
+cmake --build "$dir" -j "${VORLUNDA_JOBS:-2}" "${targets[@]}"

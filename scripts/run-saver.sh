@@ -16,10 +16,11 @@ while [ $# -gt 0 ]; do
   esac
 done
 "$root/scripts/deps.sh"
-"$root/scripts/build.sh" win64 >/dev/null
+"$root/scripts/build.sh" win64 vorlunda_scr >/dev/null
 build="${VORLUNDA_BUILD_ROOT:-$root/build}/win64"
 scr="$build/Vorlunda.scr"
-state="$build/wine"
+# A prefix of its own, so a test run on the same build is never disturbed.
+state="$build/saver-wine"
 mkdir -p "$state"
 export WINEPREFIX="$state/prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
@@ -39,7 +40,7 @@ for n in $(seq 150 190); do
 done
 [ -n "$display" ] || { echo "no virtual display could be started" >&2; exit 1; }
 export DISPLAY=$display
-trap 'kill $xvfb 2>/dev/null || true' EXIT
+trap '/usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
 echo "Running the saver on virtual display $display for $seconds s..."
 "$wine" "$scr" /s &

@@ -41,7 +41,7 @@ const char *SkipDigits(const char *p) {
 // The extent of a decimal floating-point number, sign already taken.
 struct DecimalText {
   const char *begin;
-  const char *integerEnd;  // integer digits are [begin, integerEnd)
+  const char *integerEnd; // integer digits are [begin, integerEnd)
   const char *fractionBegin;
   const char *fractionEnd; // fraction digits are [fractionBegin, fractionEnd)
   const char *end;         // after the exponent, if there is one

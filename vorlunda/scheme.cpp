@@ -210,6 +210,5 @@ bool operator==(const vScheme &a, const vScheme &b) {
          a.minDimension == b.minDimension && a.minScaling == b.minScaling &&
          a.maxScaling == b.maxScaling && a.minPerGroup == b.minPerGroup &&
          a.maxPerGroup == b.maxPerGroup && a.centring == b.centring &&
-         a.minBrightness == b.minBrightness &&
-         std::strcmp(a.templateName, b.templateName) == 0;
+         a.minBrightness == b.minBrightness && std::strcmp(a.templateName, b.templateName) == 0;
 }

@@ -135,8 +135,7 @@ bool pwScreenSaverWindow::AskFileName(String &path) {
   return requester.Run(false, window_, path, kShotDialogFlags);
 }
 
-Error pwScreenSaverWindow::WriteShot(const String &path, HPALETTE palette, int width,
-                                     int height) {
+Error pwScreenSaverWindow::WriteShot(const String &path, HPALETTE palette, int width, int height) {
   std::ofstream stream(path.CStr(), std::ios::binary | std::ios::trunc);
   BmpFile file(stream);
   const bool indexed = palette != nullptr;

@@ -65,7 +65,8 @@ lit_pixels() {
 if start_saver; then
   sleep 4
   import -window root "$kArtefacts/fullscreen-1.png"
-  sleep 2
+  # Longer than the pause after a finished group.
+  sleep 4
   import -window root "$kArtefacts/fullscreen-2.png"
   lit=$(lit_pixels "$kArtefacts/fullscreen-1.png")
   [ "$lit" -ge "$kMinLitPixels" ] || fail "only $lit lit pixels after 4s"

@@ -57,7 +57,7 @@ TEST(SaverInput, GracePeriodEndsAfter666Ms) {
     bool ends;
   };
   // The last case starts just before the tick counter wraps.
-  const Case cases[] = {{1000, 0, false},   {1000, 666, false},       {1000, 667, true},
+  const Case cases[] = {{1000, 0, false},   {1000, 666, false},        {1000, 667, true},
                         {1000, 5000, true}, {0xFFFFFF00u, 666, false}, {0xFFFFFF00u, 667, true}};
   for (const Case &c : cases) {
     for (int kind = 0; kind < 2; ++kind) {
@@ -121,8 +121,8 @@ TEST(SaverInput, ScreenShotKeyWorksWithinGraceAndOnlyWhenSet) {
   on.input.OnKeyDown(kScreenShotTestKey);
   EXPECT_EQ(on.host.closes, 1);
   // The cursor is back before the capture, so the file dialog can be used.
-  const std::vector<std::string> expected = {"nudge", "hide", "disable", "before", "show",
-                                             "shot+cursor", "enable"};
+  const std::vector<std::string> expected = {"nudge", "hide",        "disable", "before",
+                                             "show",  "shot+cursor", "enable"};
   EXPECT_EQ(on.host.calls, expected);
   // A second press while the shot runs (its nested loop) changes nothing.
   on.input.OnKeyDown(kScreenShotTestKey);

@@ -159,8 +159,7 @@ TEST(ConfigDefaults, UpgradeSchemesAreAddedOnlyWhereTheNameIsFree) {
   vConfigMgr config;
   config.SetScheme("CONTRACTIONS 2", Preset(0));
   config.AddUpgradeSchemes();
-  EXPECT_EQ(NamesInOrder(config),
-            (std::vector<std::string>{"CONTRACTIONS 2", "Contractions 2&3"}));
+  EXPECT_EQ(NamesInOrder(config), (std::vector<std::string>{"CONTRACTIONS 2", "Contractions 2&3"}));
   EXPECT_EQ(config.FindScheme("Contractions 2")->scheme, Preset(0));
   EXPECT_EQ(config.FindScheme("Contractions 2&3")->scheme, Preset(8));
   vScheme scheme;

@@ -154,7 +154,7 @@ TEST_F(ConfigRegistry, GeneralValuesOfTheWrongTypeAreIgnored) {
   ASSERT_TRUE(config.Load().Succeeded());
   EXPECT_FALSE(config.screenShots);
   EXPECT_STREQ(config.screenShotDirectory, "");
-  EXPECT_TRUE(config.infoLine); // any non-zero value
+  EXPECT_TRUE(config.infoLine);        // any non-zero value
   EXPECT_EQ(config.highestVersion, 5); // an unreadable version leaves the last one
 }
 

@@ -27,12 +27,12 @@ std::string ReadFile(const std::string &path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-struct Run {
+struct RenderRun {
   int exitCode;
   std::string out;
 };
 
-Run Render(const std::string &arguments) {
+RenderRun Render(const std::string &arguments) {
   const std::string outPath = TempPath("render_stdout.txt");
   const std::string command = "\"" + Env("VORLUNDA_RENDER") + "\" " + arguments + " >\"" + outPath +
                               "\" 2>\"" + TempPath("render_stderr.txt") + "\"";
@@ -73,7 +73,7 @@ TEST_F(RenderProgram, UsageErrorsExitWithTwo) {
 }
 
 TEST_F(RenderProgram, ListsTheBuiltInsInNameOrder) {
-  const Run run = Render("--defaults --list");
+  const RenderRun run = Render("--defaults --list");
   ASSERT_EQ(run.exitCode, 0);
   std::istringstream lines(run.out);
   std::string line;
@@ -90,11 +90,11 @@ TEST_F(RenderProgram, ListsTheBuiltInsInNameOrder) {
 }
 
 TEST_F(RenderProgram, CheckPrintsTheNormalisedTextOrTheError) {
-  const Run good = Render("--check 11,1,1,0.25,2,Experimental,Vorlunda");
+  const RenderRun good = Render("--check 11,1,1,0.25,2,Experimental,Vorlunda");
   EXPECT_EQ(good.exitCode, 0);
   EXPECT_EQ(good.out.substr(0, good.out.find_first_of("\r\n")),
             "11,1,1,0.250000,2,Experimental,Vorlunda");
-  const Run bad = Render("--check 11,1,nonsense");
+  const RenderRun bad = Render("--check 11,1,nonsense");
   EXPECT_EQ(bad.exitCode, 1);
   EXPECT_FALSE(bad.out.empty());
 }
@@ -141,8 +141,8 @@ TEST_F(RenderProgram, SameSeedGivesTheSameFileAtBothDepths) {
 }
 
 TEST_F(RenderProgram, InfoPrintsOneLinePerDrawnFractal) {
-  const Run run = Render("--defaults --seed 3 --size 80x60 --scheme Gasket --info -o \"" +
-                         TempPath("info.bmp") + "\"");
+  const RenderRun run = Render("--defaults --seed 3 --size 80x60 --scheme Gasket --info -o \"" +
+                               TempPath("info.bmp") + "\"");
   ASSERT_EQ(run.exitCode, 0);
   std::istringstream lines(run.out);
   std::string line;

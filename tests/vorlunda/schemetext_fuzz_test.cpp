@@ -15,14 +15,40 @@ constexpr int kMutatedTexts = 40000;
 constexpr int kRandomTexts = 10000;
 
 const char *const kTokens[] = {
-    "",     "0",   "1",    "-1",   "+",    "-",    ".",    "e",     "E-3",    "e+5",
-    "nan",  "NaN", "inf",  "-inf", "1e400", "1e-400", "-0", "0.0000004", "10.0000004",
-    "99999999999999999999", "-99999999999999999999", "2147483648", "4294967308",
+    "",
+    "0",
+    "1",
+    "-1",
+    "+",
+    "-",
+    ".",
+    "e",
+    "E-3",
+    "e+5",
+    "nan",
+    "NaN",
+    "inf",
+    "-inf",
+    "1e400",
+    "1e-400",
+    "-0",
+    "0.0000004",
+    "10.0000004",
+    "99999999999999999999",
+    "-99999999999999999999",
+    "2147483648",
+    "4294967308",
     "179769313486231570814527423731704356798070567525844996598917476803157260780028538760"
     "589558632766878171540458953514382464234321326889464182768467546703537516986049910576"
     "551282076245490090389328944075868508455133942304583236903222948165808559332123348274"
     "797826204144723168738177180919299881250404026184124858368",
-    "FullRandom", "Experimental", "Solid", "spectrum", " ", "\xff\xfe", "0x10",
+    "FullRandom",
+    "Experimental",
+    "Solid",
+    "spectrum",
+    " ",
+    "\xff\xfe",
+    "0x10",
 };
 
 int Pick(int count) { return Rand() % count; }
@@ -43,7 +69,8 @@ void ReplaceRandomField(std::string &text) {
 }
 
 void Mutate(std::string &text) {
-  const std::size_t at = text.empty() ? 0 : static_cast<std::size_t>(Pick(static_cast<int>(text.size())));
+  const std::size_t at =
+      text.empty() ? 0 : static_cast<std::size_t>(Pick(static_cast<int>(text.size())));
   switch (Pick(8)) {
   case 0:
     if (!text.empty())

@@ -69,22 +69,30 @@ Image DrawFern(int size) {
   return image;
 }
 
-// A pointing hand: the finger, the fist and a dark outline.
+// A pointing hand: the raised index finger, three folded fingers, the thumb
+// and the palm, outlined in black with the fingers' creases drawn in.
+bool InsideHand(int x, int y) {
+  const bool index = x >= 10 && x <= 14 && y >= 2 && y <= 16 && !(y == 2 && (x == 10 || x == 14));
+  const bool folded = (x >= 14 && x <= 18 && y >= 10) || (x >= 18 && x <= 21 && y >= 11) ||
+                      (x >= 21 && x <= 24 && y >= 12);
+  const bool thumb = x >= 5 && x <= 10 && y >= 15 && y <= 21 && x - 5 >= (21 - y) / 2;
+  const bool palm = x >= 8 && x <= 24 && y >= 14 && y <= 28;
+  return index || (folded && y <= 20) || thumb || palm;
+}
+
+bool IsCrease(int x, int y) {
+  return (x == 18 && y >= 11 && y <= 15) || (x == 21 && y >= 12 && y <= 15);
+}
+
 Image DrawHand() {
   Image image(32);
-  auto inside = [](int x, int y) {
-    const bool finger = x >= 10 && x <= 14 && y >= 2 && y <= 16;
-    const bool fist = x >= 6 && x <= 23 && y >= 13 && y <= 27;
-    const bool knuckles = x >= 15 && x <= 23 && y >= 10 && y <= 14;
-    return finger || fist || knuckles;
-  };
   for (int y = 0; y < 32; ++y) {
     for (int x = 0; x < 32; ++x) {
-      if (!inside(x, y))
+      if (!InsideHand(x, y))
         continue;
-      const bool edge =
-          !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-      image.At(x, y) = edge ? 0xff000000u : 0xffffffffu;
+      const bool edge = !InsideHand(x - 1, y) || !InsideHand(x + 1, y) || !InsideHand(x, y - 1) ||
+                        !InsideHand(x, y + 1);
+      image.At(x, y) = edge || IsCrease(x, y) ? 0xff000000u : 0xffffffffu;
     }
   }
   return image;
