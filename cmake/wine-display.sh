@@ -21,7 +21,8 @@ start() {
     fi
   done
   [ -f "$state/display" ] || { echo "no virtual display could be started" >&2; exit 1; }
-  export DISPLAY=$(cat "$state/display")
+  DISPLAY=$(cat "$state/display")
+  export DISPLAY
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
   fi

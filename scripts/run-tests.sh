@@ -3,7 +3,7 @@
 # UndefinedBehaviorSanitizer, and the Windows build under Wine.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
+cd "$root" || exit 1
 "$root/scripts/deps.sh" || exit 1
 start=$(date +%s)
 failed=()
