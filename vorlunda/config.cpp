@@ -90,19 +90,22 @@ void vConfigMgr::ForgetDeletedName(const String &name) {
     deletedNames_.RemoveNode(node);
 }
 
+// The arguments may belong to the pair being replaced or removed, so they are
+// used before that pair is freed.
 void vConfigMgr::SetScheme(const String &name, const vScheme &scheme) {
-  ForgetDeletedName(name);
-  if (SkipNode<vNameSchemePair *> *old = schemes_.Find(name))
+  vNameSchemePair *added = new vNameSchemePair{name, scheme};
+  ForgetDeletedName(added->name);
+  if (SkipNode<vNameSchemePair *> *old = schemes_.Find(added->name))
     delete schemes_.RemoveNode(old);
-  schemes_.Insert(new vNameSchemePair{name, scheme});
+  schemes_.Insert(added);
 }
 
 void vConfigMgr::RemoveScheme(const String &name) {
   SkipNode<vNameSchemePair *> *node = schemes_.Find(name);
   if (node == nullptr)
     return;
-  delete schemes_.RemoveNode(node);
   deletedNames_.Insert(name);
+  delete schemes_.RemoveNode(node);
 }
 
 String vConfigMgr::NewScheme() {

@@ -68,6 +68,20 @@ TEST(ConfigSchemes, RemovalIsRememberedUntilTheNameReturns) {
   EXPECT_TRUE(DeletedNames(config).empty());
 }
 
+TEST(ConfigSchemes, ArgumentsMayBeTheStoredPairsOwn) {
+  vConfigMgr config;
+  config.SetScheme("Mine", Preset(3));
+  vNameSchemePair *pair = config.FindScheme("Mine");
+  config.SetScheme(pair->name, pair->scheme);
+  ASSERT_EQ(config.SchemeCount(), 1);
+  EXPECT_STREQ(config.SchemeAt(0)->name, "Mine");
+  EXPECT_EQ(config.SchemeAt(0)->scheme, Preset(3));
+  pair = config.SchemeAt(0);
+  config.RemoveScheme(pair->name);
+  EXPECT_EQ(config.SchemeCount(), 0);
+  EXPECT_EQ(DeletedNames(config), std::vector<std::string>{"Mine"});
+}
+
 TEST(ConfigCopy, IsDeepAndSelfAssignmentKeepsEverything) {
   vConfigMgr original;
   original.screenShots = true;
@@ -95,32 +109,6 @@ TEST(ConfigCopy, IsDeepAndSelfAssignmentKeepsEverything) {
   EXPECT_EQ(assigned.highestVersion, 13);
   EXPECT_EQ(NamesInOrder(assigned), std::vector<std::string>{"Kept"});
   EXPECT_EQ(DeletedNames(assigned), std::vector<std::string>{"Gone"});
-}
-
-TEST(ConfigGeneral, ClearKeepsTheVersionAndCopyGeneralTakesOnlySettings) {
-  vConfigMgr config;
-  config.screenShots = config.infoLine = true;
-  config.screenShotDirectory = "D:\\";
-  config.highestVersion = 12;
-  config.SetScheme("A", Preset(0));
-  config.RemoveScheme("A");
-  config.SetScheme("B", Preset(0));
-
-  vConfigMgr other;
-  other.SetScheme("Z", Preset(1));
-  other.CopyGeneral(config);
-  EXPECT_TRUE(other.screenShots && other.infoLine);
-  EXPECT_STREQ(other.screenShotDirectory, "D:\\");
-  EXPECT_EQ(other.highestVersion, 12);
-  EXPECT_EQ(NamesInOrder(other), std::vector<std::string>{"Z"});
-  EXPECT_TRUE(DeletedNames(other).empty());
-
-  config.Clear();
-  EXPECT_FALSE(config.screenShots || config.infoLine);
-  EXPECT_STREQ(config.screenShotDirectory, "");
-  EXPECT_EQ(config.highestVersion, 12);
-  EXPECT_EQ(config.SchemeCount(), 0);
-  EXPECT_TRUE(DeletedNames(config).empty());
 }
 
 TEST(ConfigDefaults, RestoreKeepsUserSchemesDisabledAndResetsTheBuiltIns) {
@@ -153,18 +141,6 @@ TEST(ConfigDefaults, RestoreKeepsUserSchemesDisabledAndResetsTheBuiltIns) {
     EXPECT_STREQ(pair->name, TemplatedDefaultName(i));
     EXPECT_EQ(pair->scheme, TemplatedDefault(i));
   }
-}
-
-TEST(ConfigDefaults, UpgradeSchemesAreAddedOnlyWhereTheNameIsFree) {
-  vConfigMgr config;
-  config.SetScheme("CONTRACTIONS 2", Preset(0));
-  config.AddUpgradeSchemes();
-  EXPECT_EQ(NamesInOrder(config), (std::vector<std::string>{"CONTRACTIONS 2", "Contractions 2&3"}));
-  EXPECT_EQ(config.FindScheme("Contractions 2")->scheme, Preset(0));
-  EXPECT_EQ(config.FindScheme("Contractions 2&3")->scheme, Preset(8));
-  vScheme scheme;
-  EXPECT_STREQ(vConfigMgr::FillPreset(7, scheme), "Contractions 2");
-  EXPECT_EQ(scheme.syntaxVersion, 12);
 }
 
 } // namespace

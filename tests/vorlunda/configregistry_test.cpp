@@ -14,7 +14,6 @@
 #include <memory>
 #include <set>
 #include <string>
-#include <vector>
 
 namespace {
 
@@ -63,35 +62,19 @@ std::set<std::string> RawSchemeNames() {
   }
 }
 
-// Back to a first run, for table cases that share one registry.
-void ForgetEverything() {
-  std::vector<String> names;
-  {
-    pwRegistryMgr registry(kSchemesKey);
-    bool found = true;
-    for (std::uint32_t index = 0; found; ++index) {
-      String name;
-      ASSERT_TRUE(registry.EnumValue(index, found, name).Succeeded());
-      if (found)
-        names.push_back(name);
-    }
-    for (const String &name : names)
-      ASSERT_TRUE(registry.DeleteValue(name).Succeeded());
-  }
-  pwRegistryMgr registry(kConfigKey);
-  for (const char *name : {"ScreenShots", "ScreenShotDirectory", "InfoLine", "HighestVersion"})
-    ASSERT_TRUE(registry.DeleteValue(name).Succeeded());
-}
-
 class ConfigRegistry : public ::testing::Test {
 protected:
-  void SetUp() override {
-    backend_ = CreateScratchRegistryBackend();
-    SetDefaultRegistryBackend(backend_.get());
-  }
+  void SetUp() override { FirstRunAgain(); }
   void TearDown() override {
     SetDefaultRegistryBackend(nullptr);
     backend_.reset();
+  }
+
+  // The old scratch registry goes first: on Windows they share one key.
+  void FirstRunAgain() {
+    backend_.reset();
+    backend_ = CreateScratchRegistryBackend();
+    SetDefaultRegistryBackend(backend_.get());
   }
 
 private:
@@ -183,7 +166,7 @@ TEST_F(ConfigRegistry, UpgradeDependsOnTheStoredVersion) {
     int schemes;
   } cases[] = {{0, 3}, {11, 3}, {12, 1}, {13, 1}};
   for (const auto &c : cases) {
-    ForgetEverything();
+    FirstRunAgain();
     WriteRaw("Mine", kMineText);
     WriteGeneralDword("HighestVersion", c.version);
     vConfigMgr config;
@@ -218,7 +201,7 @@ TEST_F(ConfigRegistry, LaterVersionSchemesAreCountedInTheWarning) {
       {3, "Vorlunda is ignoring 3 schemes which were written by a later version"},
   };
   for (const auto &c : cases) {
-    ForgetEverything();
+    FirstRunAgain();
     WriteRaw("Mine", kMineText);
     for (int i = 0; i < c.later; ++i)
       WriteRaw(("Later " + std::to_string(i)).c_str(), kLaterText);

@@ -7,6 +7,7 @@
 
 #include <cfloat>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,14 +31,6 @@ std::string WithField(const char *base, int index, const std::string &value) {
 
 const char *const kSolidText = kPresetTexts[0].text;
 const char *const kContractionsText = kPresetTexts[7].text;
-
-TEST(SchemeType, NamesAreLookedUpWithoutRegardToCase) {
-  EXPECT_EQ(SchemeTypeFromName("experimental"), vSchemeType::Experimental);
-  EXPECT_EQ(SchemeTypeFromName("FULLRANDOM"), vSchemeType::FullRandom);
-  EXPECT_EQ(static_cast<int>(SchemeTypeFromName("Templated")), -1);
-  EXPECT_STREQ(SchemeTypeName(vSchemeType::Experimental), "Experimental");
-  EXPECT_EQ(SchemeTypeName(static_cast<vSchemeType>(5)), nullptr);
-}
 
 TEST(BuiltInSchemes, PresetsAreWrittenExactlyAndReadBackEqual) {
   for (int row = 0; row < kPresetCount; ++row) {
@@ -126,75 +119,36 @@ TEST(SchemeText, VersionFieldDecidesTheFailure) {
   }
 }
 
-struct FieldCase {
-  const char *base;
-  int field;
-  const char *value;
-  bool accepted;
-};
-
 TEST(SchemeText, FieldRangesAreCheckedAtTheirBounds) {
-  const FieldCase cases[] = {
-      {kSolidText, 2, "1", true},
-      {kSolidText, 2, "100", true},
-      {kSolidText, 2, "0", false},
-      {kSolidText, 2, "101", false},
-      {kSolidText, 3, "10", true},
-      {kSolidText, 3, "0.000001", true},
-      {kSolidText, 3, "0", false},
-      {kSolidText, 3, "10.000001", false},
-      {kSolidText, 3, "1e400", false},
-      {kSolidText, 4, "0", true},
-      {kSolidText, 4, "60", true},
-      {kSolidText, 4, "61", false},
-      {kSolidText, 4, "-1", false},
-      {kSolidText, 5, "fullrandom", true},
-      {kSolidText, 5, "Random", false},
-      {kSolidText, 5, "", false},
-      {kSolidText, 6, "INTENSITY", true},
-      {kSolidText, 6, "spectrum", true},
-      {kSolidText, 6, "Colour", false},
-      {kSolidText, 6, "", false},
-      {kSolidText, 8, "2", true},
-      {kSolidText, 8, "1", false},
-      {kSolidText, 9, "100", true},
-      {kSolidText, 9, "101", false},
-      {kSolidText, 9, "1", false}, // below the minimum of 2
-      {kSolidText, 23, "13", false},
-      {kSolidText, 24, "12", true},
-      {kSolidText, 25, "0", false},
-      {kSolidText, 25, "2", true},
-      {kSolidText, 25, "2.1", false},
-      {kSolidText, 26, "10", true},
-      {kSolidText, 26, "10.5", false},
-      {kSolidText, 26, "1e-3", false},
-      {kSolidText, 27, "0", false},
-      {kSolidText, 27, "12", true},
-      {kSolidText, 28, "1000", true},
-      {kSolidText, 28, "1001", false},
-      {kSolidText, 28, "2", false},
-      {kSolidText, 29, "0", true},
-      {kSolidText, 29, "10", true},
-      {kSolidText, 29, "-0.01", false},
-      {kSolidText, 29, "10.01", false},
-      {kSolidText, 30, "765", true},
-      {kSolidText, 30, "766", false},
-      {kSolidText, 30, "-1", false},
-      {kSolidText, 30, "", true}, // the last field reads as 0 like any other
-      {kContractionsText, 27, "1", true},
-      {kContractionsText, 27, "1000", true},
-      {kContractionsText, 27, "0", false},
-      {kContractionsText, 27, "1001", false},
-      {kContractionsText, 29, "0", true},
-      {kContractionsText, 29, "2", true},
-      {kContractionsText, 29, "2.000001", false},
-      {kContractionsText, 29, "-0.5", false},
-      // Not a number to the reader, so it reads as 0.
-      {kContractionsText, 29, "nan", true},
+  const struct {
+    const char *base;
+    int field;
+    std::vector<const char *> accepted;
+    std::vector<const char *> rejected;
+  } cases[] = {
+      {kSolidText, 2, {"1", "100"}, {"0", "101"}},                      // selection probability
+      {kSolidText, 3, {"10", "0.000001"}, {"0", "10.000001", "1e400"}}, // point density
+      {kSolidText, 4, {"0", "60"}, {"-1", "61"}},                       // clear delay
+      {kSolidText, 5, {"fullrandom"}, {"Random", ""}},                  // type
+      {kSolidText, 6, {"INTENSITY", "spectrum"}, {"Colour", ""}},       // colour system
+      {kSolidText, 8, {"2"}, {"1"}},                                    // Linear min
+      {kSolidText, 9, {"100"}, {"101", "1"}},                           // Linear max
+      {kSolidText, 23, {"12"}, {"13"}},                                 // Mixture min
+      {kSolidText, 25, {"2"}, {"0", "2.1"}},                            // min scaling
+      {kSolidText, 26, {"10"}, {"10.5", "1e-3"}},                       // max scaling
+      {kSolidText, 27, {"12"}, {"0"}},                                  // min per group
+      {kSolidText, 28, {"1000"}, {"1001", "2"}},                        // max per group
+      {kSolidText, 29, {"0", "10"}, {"-0.01", "10.01"}},                // centring
+      {kSolidText, 30, {"765", ""}, {"766", "-1"}},                     // min brightness
+      {kContractionsText, 27, {"1", "1000"}, {"0", "1001"}},            // max discards
+      // "nan" is no number to the reader, so it reads as 0.
+      {kContractionsText, 29, {"0", "2", "nan"}, {"2.000001", "-0.5"}}, // min dimension
   };
-  for (const FieldCase &c : cases) {
-    const std::string text = WithField(c.base, c.field, c.value);
-    EXPECT_EQ(Accepts(text), c.accepted) << text;
+  for (const auto &c : cases) {
+    for (const char *value : c.accepted)
+      EXPECT_TRUE(Accepts(WithField(c.base, c.field, value))) << c.field << ": " << value;
+    for (const char *value : c.rejected)
+      EXPECT_FALSE(Accepts(WithField(c.base, c.field, value))) << c.field << ": " << value;
   }
 }
 

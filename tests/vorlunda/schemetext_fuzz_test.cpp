@@ -11,44 +11,24 @@
 namespace {
 
 constexpr std::uint32_t kFuzzSeed = 20240611;
-constexpr int kMutatedTexts = 40000;
-constexpr int kRandomTexts = 10000;
+constexpr int kMutatedTexts = 100000;
+constexpr int kRandomTexts = 20000;
 
 const char *const kTokens[] = {
-    "",
-    "0",
-    "1",
-    "-1",
-    "+",
-    "-",
-    ".",
-    "e",
-    "E-3",
-    "e+5",
-    "nan",
-    "NaN",
-    "inf",
-    "-inf",
-    "1e400",
-    "1e-400",
-    "-0",
-    "0.0000004",
-    "10.0000004",
-    "99999999999999999999",
-    "-99999999999999999999",
-    "2147483648",
-    "4294967308",
-    "179769313486231570814527423731704356798070567525844996598917476803157260780028538760"
-    "589558632766878171540458953514382464234321326889464182768467546703537516986049910576"
-    "551282076245490090389328944075868508455133942304583236903222948165808559332123348274"
-    "797826204144723168738177180919299881250404026184124858368",
-    "FullRandom",
-    "Experimental",
-    "Solid",
-    "spectrum",
-    " ",
+    "",           "0",
+    "1",          "-1",
+    "+",          "-",
+    ".",          "e",
+    "E-3",        "e+5",
+    "nan",        "inf",
+    "1e400",      "1e-400",
+    "-0",         "0.0000004",
+    "10.0000004", "2147483648",
+    "4294967308", "1e308",
+    "0x10",       "99999999999999999999999999999999999999",
+    "FullRandom", "Experimental",
+    "spectrum",   " ",
     "\xff\xfe",
-    "0x10",
 };
 
 int Pick(int count) { return Rand() % count; }
@@ -157,7 +137,7 @@ TEST(SchemeTextFuzz, AcceptedTextsReadBackToTheSameText) {
   for (int i = 0; i < kRandomTexts && !HasFatalFailure(); ++i)
     CheckOne(RandomText(), tally);
   // Enough of the mutants must survive for the round trip to be tested at all.
-  EXPECT_GT(tally.accepted, kMutatedTexts / 10);
+  EXPECT_GT(tally.accepted, kMutatedTexts / 20);
   RecordProperty("accepted", tally.accepted);
   RecordProperty("lostPositive", tally.lostPositive);
 }

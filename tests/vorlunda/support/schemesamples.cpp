@@ -1,11 +1,7 @@
 #include "tests/vorlunda/support/schemesamples.h"
 
-namespace {
-
+// All six rule systems on, with the limits the first presets share.
 #define ALL_ON "1,2,6,1,2,16,1,2,16,1,2,6,1,2,12,1,3,12"
-#define ONLY_LINEAR(max) "1,2," max ",0,2,16,0,2,16,0,2,6,0,2,12,0,3,12"
-
-} // namespace
 
 const SchemeSample kPresetTexts[9] = {
     {"Solid", "11,1,40,0.200000,5,FullRandom,Solid," ALL_ON ",0.500000,2.000000,3,12,0.800000,128"},
@@ -21,10 +17,12 @@ const SchemeSample kPresetTexts[9] = {
                 "0.400000,0.700000,6,12,0.900000,128"},
     {"Mixture", "11,1,50,0.300000,5,FullRandom,Shaded,0,2,6,0,2,16,0,2,16,0,2,6,0,2,12,1,3,12,"
                 "0.500000,1.600000,5,10,0.800000,128"},
-    {"Contractions 2", "12,1,75,0.300000,5,FullRandom,Shaded," ONLY_LINEAR(
-                           "2") ",1,1,30,1,1.350000,0.900000,0.900000,1,1,0.000000,128"},
-    {"Contractions 2&3", "12,1,75,0.300000,5,FullRandom,Shaded," ONLY_LINEAR(
-                             "3") ",1,1,30,1,1.350000,0.900000,0.900000,1,1,0.000000,128"},
+    {"Contractions 2",
+     "12,1,75,0.300000,5,FullRandom,Shaded,1,2,2,0,2,16,0,2,16,0,2,6,0,2,12,0,3,12,"
+     "1,1,30,1,1.350000,0.900000,0.900000,1,1,0.000000,128"},
+    {"Contractions 2&3",
+     "12,1,75,0.300000,5,FullRandom,Shaded,1,2,3,0,2,16,0,2,16,0,2,6,0,2,12,0,3,12,"
+     "1,1,30,1,1.350000,0.900000,0.900000,1,1,0.000000,128"},
 };
 
 const SchemeSample kTemplatedTexts[4] = {
