@@ -91,26 +91,26 @@ inline const ifsRule &ChooseFrom(const ifsRule *rules, int count, double total) 
   return rules[count - 1];
 }
 
+// Not-a-number compares false on both sides and is left alone.
+inline bool ClampCoordinate(double &v, double limit) {
+  if (v < -limit) {
+    v = -limit;
+    return true;
+  }
+  if (v > limit) {
+    v = limit;
+    return true;
+  }
+  return false;
+}
+
 inline bool ClampTo(ifsPoint &point, double limit) {
-  // One test for the usual case; not-a-number fails it and is left alone.
+  // One test for the usual case.
   if (!(std::fabs(point.x) > limit || std::fabs(point.y) > limit))
     return false;
-  bool changed = false;
-  if (point.x < -limit) {
-    point.x = -limit;
-    changed = true;
-  } else if (point.x > limit) {
-    point.x = limit;
-    changed = true;
-  }
-  if (point.y < -limit) {
-    point.y = -limit;
-    changed = true;
-  } else if (point.y > limit) {
-    point.y = limit;
-    changed = true;
-  }
-  return changed;
+  const bool changedX = ClampCoordinate(point.x, limit);
+  const bool changedY = ClampCoordinate(point.y, limit);
+  return changedX || changedY;
 }
 
 } // namespace

@@ -181,19 +181,14 @@ Error BmpFile::WriteRowRGB(const std::uint8_t *row) {
   return WriteRow24(reordered);
 }
 
-Error BmpFile::WriteRow24(const std::uint8_t *row) {
-  Error result = CheckState(Direction::kWrite, Setup::kMustBeInitialized, true);
-  if (result.Succeeded())
-    result = CheckNextRow(kTrueColours);
-  if (result.Failed())
-    return result;
-  return WriteRow(row);
-}
+Error BmpFile::WriteRow24(const std::uint8_t *row) { return WriteCheckedRow(row, kTrueColours); }
 
-Error BmpFile::WriteRow8(const std::uint8_t *row) {
+Error BmpFile::WriteRow8(const std::uint8_t *row) { return WriteCheckedRow(row, kPalettedColours); }
+
+Error BmpFile::WriteCheckedRow(const std::uint8_t *row, std::int32_t colours) {
   Error result = CheckState(Direction::kWrite, Setup::kMustBeInitialized, true);
   if (result.Succeeded())
-    result = CheckNextRow(kPalettedColours);
+    result = CheckNextRow(colours);
   if (result.Failed())
     return result;
   return WriteRow(row);

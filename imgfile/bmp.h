@@ -35,6 +35,7 @@ private:
 
   Error CheckState(Direction direction, Setup setup, bool mustNotBeCompleted) const;
   Error CheckNextRow(std::int32_t colours) const;
+  Error WriteCheckedRow(const std::uint8_t *row, std::int32_t colours);
   Error WriteRow(const std::uint8_t *row);
   bool WriteHeaders();
   bool WritePalette(const std::uint8_t *palette);

@@ -14,6 +14,7 @@ namespace {
 constexpr DWORD kAppearMs = 8000;
 constexpr DWORD kQuickExitMs = 5000;
 constexpr DWORD kPollMs = 50;
+constexpr DWORD kInputSettleMs = 500;
 constexpr char kHostClass[] = "VorlundaTestPreviewHost";
 
 // Wine takes Unix paths only through its Z: drive.
@@ -163,7 +164,7 @@ protected:
   }
 };
 
-TEST_F(SaverModes, PreviewLivesInsideItsHostAndEndsWithIt) {
+TEST_F(SaverModes, PreviewLivesInsideItsHostIgnoresInputAndEndsWithIt) {
   PreviewHost host;
   ASSERT_NE(host.Get(), nullptr);
   SaverProcess saver("/p " + std::to_string(reinterpret_cast<std::uintptr_t>(host.Get())));
@@ -171,6 +172,13 @@ TEST_F(SaverModes, PreviewLivesInsideItsHostAndEndsWithIt) {
   const HWND preview = WaitForWindow(saver.Id(), host.Get());
   ASSERT_NE(preview, nullptr) << "no preview window appeared in the host";
   EXPECT_EQ(GetParent(preview), host.Get());
+
+  // None of this ends a preview; only its host does.
+  PostMessageA(preview, WM_KEYDOWN, VK_SPACE, 1);
+  PostMessageA(preview, WM_LBUTTONDOWN, MK_LBUTTON, 0);
+  PostMessageA(preview, WM_MOUSEMOVE, 0, MAKELPARAM(100, 100));
+  EXPECT_FALSE(saver.WaitForExit(kInputSettleMs)) << "input ended the preview";
+  EXPECT_TRUE(IsWindow(preview));
 
   host.Close();
   ASSERT_TRUE(saver.WaitForExit(kQuickExitMs)) << "the saver outlived its host";
