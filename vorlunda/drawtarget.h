@@ -25,6 +25,6 @@ public:
   virtual void RealizePalette() = 0;
   virtual void ClearToBlack() = 0;
   virtual void DrawInfoLine(const ifsPixelRect &rect, const char *text) = 0;
-  // After each slice of points.
+  // Shows everything drawn so far; called when a fractal is finished.
   virtual void Present() = 0;
 };

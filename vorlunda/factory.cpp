@@ -6,6 +6,7 @@
 
 #include <cassert>
 #include <cmath>
+#include <limits>
 
 namespace {
 
@@ -45,6 +46,17 @@ bool IsUsable(const vScheme &scheme) {
   if (scheme.IsTemplated())
     return TemplateFromName(scheme.templateName) != vTemplate::kUnknown;
   return AnyRuleSystem(scheme);
+}
+
+// Extreme zoom can stretch the bounds far past the screen, and a density
+// that bypassed the text checks may be anything; neither may wrap the count.
+std::int32_t PointCount(double wanted) {
+  constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+  if (!(wanted > 0.0))
+    return 0;
+  if (wanted >= static_cast<double>(kMost))
+    return kMost;
+  return static_cast<std::int32_t>(wanted);
 }
 
 vScheme FallbackScheme() {
@@ -208,8 +220,10 @@ void vFactory::ComputeTarget() {
   const ifsRect bounds = fractal.Bounds();
   const ifsPixel low = fractal.ToPixel({bounds.xMin, bounds.yMin});
   const ifsPixel high = fractal.ToPixel({bounds.xMax, bounds.yMax});
-  const double area = std::fabs(static_cast<double>(high.x - low.x) * (high.y - low.y));
-  targetPoints = static_cast<std::int32_t>(area * scheme->pointDensity);
+  // In double: saturated pixels may lie 2^31 apart.
+  const double width = static_cast<double>(high.x) - low.x;
+  const double height = static_cast<double>(high.y) - low.y;
+  targetPoints = PointCount(std::fabs(width * height) * scheme->pointDensity);
 }
 
 void vFactory::ShowFigures(double dimension) {
@@ -290,12 +304,13 @@ void vFactory::Advance(std::uint32_t nowTicks) {
 
 void vFactory::DrawSlice(std::uint32_t nowTicks) {
   ifsSurface *surface = window ? window->Surface() : nullptr;
-  if (surface != nullptr) {
+  if (surface != nullptr)
     fractal.DrawStep(*surface);
-    window->Present();
-  }
   if (fractal.PointsDrawn() < targetPoints)
     return;
+  // Slices are shown a display frame at a time; a finished fractal at once.
+  if (surface != nullptr)
+    window->Present();
   finishTime = nowTicks;
   --fractalsLeft;
   state = fractalsLeft <= 0 ? kStateWait : kStateBuild;

@@ -61,15 +61,16 @@ int Truncated(double component) { return static_cast<int>(component * 255.999); 
 
 // Box of 32 × 5 units; letters three units wide with one unit between.
 // Horizontal strokes (L, L/32, 0, 0, 0.2, x0, y0); vertical ones
-// (L, 0, -0.2, L/32, 0, x0, y0); slanted ones move both ways along the box.
+// (L, 0, -0.2, L/32, 0, x0, y0). Slanted ones climb from their foot like the
+// verticals: every map turns the box without flipping it, so the small words
+// inside a stroke never read backwards.
 constexpr double kU = 1.0 / 32.0;
 constexpr Row kWordRules[] = {
-    // V: two slanted strokes meeting at the foot.
-    {5, kU, -0.2, -5 * kU, 0, 1, 5},
-    {5, -kU, -0.2, -5 * kU, 0, 3, 5},
+    // V: two slanted strokes rising from the foot.
+    {5, -kU, -0.2, 5 * kU, 0, 2, 0},
+    {5, kU, -0.2, 5 * kU, 0, 2, 0},
     // O
-    {3, 0, -0.2, 3 * kU, 0, 5, 0},
-    {2, 0, -0.2, 2 * kU, 0, 5, 3},
+    {5, 0, -0.2, 5 * kU, 0, 5, 0},
     {3, 0, -0.2, 3 * kU, 0, 7, 0},
     {2, 0, -0.2, 2 * kU, 0, 7, 3},
     {1, kU, 0, 0, 0.2, 5, 4},
@@ -79,7 +80,7 @@ constexpr Row kWordRules[] = {
     {2, 2 * kU, 0, 0, 0.2, 9, 4},
     {2, 2 * kU, 0, 0, 0.2, 9, 2},
     {1, 0, -0.2, kU, 0, 11, 3},
-    {2, kU, -0.2, -2 * kU, 0, 10, 2},
+    {2, -kU, -0.2, 2 * kU, 0, 11, 0},
     // L
     {3, 0, -0.2, 3 * kU, 0, 13, 0},
     {2, 0, -0.2, 2 * kU, 0, 13, 3},
@@ -92,18 +93,19 @@ constexpr Row kWordRules[] = {
     // N
     {5, 0, -0.2, 5 * kU, 0, 21, 0},
     {5, 0, -0.2, 5 * kU, 0, 23, 0},
-    {5, 2 * kU, -0.2, -5 * kU, 0, 21, 5},
+    {5, -2 * kU, -0.2, 5 * kU, 0, 23, 0},
     // D
     {5, 0, -0.2, 5 * kU, 0, 25, 0},
     {1, kU, 0, 0, 0.2, 25, 4},
     {1, kU, 0, 0, 0.2, 25, 0},
     {3, 0, -0.2, 3 * kU, 0, 27, 1},
-    // A
+    // A: the bar across the middle keeps it from reading as an arch.
     {2, 0, -0.2, 2 * kU, 0, 29, 0},
     {2, 0, -0.2, 2 * kU, 0, 29, 2},
     {2, 0, -0.2, 2 * kU, 0, 31, 0},
     {2, 0, -0.2, 2 * kU, 0, 31, 2},
     {3, 3 * kU, 0, 0, 0.2, 28, 4},
+    {1, kU, 0, 0, 0.2, 29, 2},
 };
 static_assert(sizeof kWordRules / sizeof kWordRules[0] == 32, "the word has 32 strokes");
 

@@ -116,6 +116,14 @@ void ifsGdiSurface::Paint(HDC dc, const RECT &area) {
     CopyTo(dc, clipped);
 }
 
+void ifsGdiSurface::FinishGdiDrawing(const ifsPixelRect &area) {
+  // GDI may batch its drawing; the fractal's direct pixel writes must land after it.
+  GdiFlush();
+  const int right = area.right < Width() ? area.right : Width();
+  const int bottom = area.bottom < Height() ? area.bottom : Height();
+  MergeDirty(area.left < 0 ? 0 : area.left, area.top < 0 ? 0 : area.top, right - 1, bottom - 1);
+}
+
 void ifsGdiSurface::CopyTo(HDC dc, const ifsPixelRect &area) {
   ifsSelectedPalette selected(dc, palette_);
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memoryDc_,

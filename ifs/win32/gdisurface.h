@@ -34,6 +34,11 @@ public:
   // Copies `area` (client coordinates) of the backing store to `dc`.
   void Paint(HDC dc, const RECT &area);
 
+  // For GDI drawing into the backing store (text, fills). Call
+  // FinishGdiDrawing afterwards, before pixels are written again.
+  HDC MemoryDc() const { return memoryDc_; }
+  void FinishGdiDrawing(const ifsPixelRect &area);
+
 private:
   void CopyTo(HDC dc, const ifsPixelRect &area);
   [[nodiscard]] Error CreateBitmap(HDC windowDc, int width, int height, bool indexed);

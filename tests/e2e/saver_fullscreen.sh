@@ -3,63 +3,9 @@
 # ends on a key or on mouse movement beyond its threshold.
 set -u
 
-: "${VORLUNDA_SCR:?path of the built Vorlunda.scr}"
-: "${WINE:?wrapper that runs a Windows program}"
-: "${DISPLAY:?display the saver runs on}"
+source "$(dirname "$0")/support/saver.sh"
 
-readonly kArtefacts=${VORLUNDA_TEST_TMP:-/tmp}/saver-artefacts
 readonly kMinLitPixels=20000
-mkdir -p "$kArtefacts"
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-saver_pid=
-start_saver() {
-  "$WINE" "$VORLUNDA_SCR" /s </dev/null >/dev/null 2>&1 &
-  saver_pid=$!
-  local tries
-  for tries in $(seq 200); do
-    xdotool search --onlyvisible --classname vorlunda.scr >/dev/null 2>&1 && return 0
-    sleep 0.05
-  done
-  fail "no saver window appeared"
-  return 1
-}
-
-saver_window_open() { xdotool search --onlyvisible --classname vorlunda.scr >/dev/null 2>&1; }
-
-# Waits up to $1 seconds for the window to go and the process to exit 0.
-expect_end() {
-  local limit=$1 what=$2 i
-  for i in $(seq $((limit * 20))); do
-    saver_window_open || break
-    sleep 0.05
-  done
-  if saver_window_open; then
-    fail "$what: saver still running after ${limit}s"
-    stop_saver
-    return
-  fi
-  wait "$saver_pid"
-  local code=$?
-  [ "$code" -eq 0 ] || fail "$what: exit code $code"
-  echo "ok: $what"
-}
-
-stop_saver() {
-  xdotool key Escape
-  sleep 1
-  saver_window_open && kill "$saver_pid" 2>/dev/null
-  wait "$saver_pid" 2>/dev/null
-}
-
-lit_pixels() {
-  convert "$1" -colorspace gray -threshold 1% -format "%[fx:int(mean*w*h)]" info:
-}
 
 # Draws over the whole screen and keeps drawing.
 if start_saver; then
@@ -103,4 +49,4 @@ if start_saver; then
   expect_end 2 "move of 5 pixels ends"
 fi
 
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+finish_checks

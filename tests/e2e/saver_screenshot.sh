@@ -3,34 +3,10 @@
 # file written holds the screen as it was, and Cancel ends without a file.
 set -u
 
-: "${VORLUNDA_SCR:?path of the built Vorlunda.scr}"
-: "${WINE:?wrapper that runs a Windows program}"
-: "${DISPLAY:?display the saver runs on}"
+source "$(dirname "$0")/support/saver.sh"
 
-readonly kArtefacts=${VORLUNDA_TEST_TMP:-/tmp}/saver-artefacts
-readonly kSaverKey='HKCU\Control Panel\Screen Saver.Vorlunda'
 # The file dialog sits in the top-left corner; the rest of the screen is compared.
 readonly kCompared=1920x700+0+380
-mkdir -p "$kArtefacts"
-
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
-
-saver_window_open() { xdotool search --onlyvisible --classname vorlunda.scr >/dev/null 2>&1; }
-
-wait_for() {
-  local i
-  for i in $(seq 200); do
-    "$@" && return 0
-    sleep 0.05
-  done
-  return 1
-}
-
-window_gone() { ! saver_window_open; }
 
 dialog_open() { xdotool search --onlyvisible --name '^Save As$' >/dev/null 2>&1; }
 
@@ -38,9 +14,7 @@ crop() { convert "$1" -crop "$kCompared" +repage "$2"; }
 
 run_shot() {
   local name=$1
-  "$WINE" "$VORLUNDA_SCR" /s </dev/null >/dev/null 2>&1 &
-  saver_pid=$!
-  wait_for saver_window_open || { fail "no saver window"; return 1; }
+  start_saver || return 1
   sleep 3
   xdotool key F1
   sleep 2
@@ -64,12 +38,13 @@ finish() {
   [ "$code" -eq 0 ] || fail "$what: exit code $code"
 }
 
-"$WINE" reg add "$kSaverKey" /v ScreenShots /t REG_DWORD /d 1 /f >/dev/null 2>&1
+# Shots are a setting of a stored configuration.
+store_configuration ScreenShots=1
 
 unix_file=$kArtefacts/shot.bmp
 rm -f "$unix_file"
 if run_shot save; then
-  xdotool type --delay 10 "Z:${unix_file//\//\\}"
+  xdotool type --delay 10 "$(winepath_of "$unix_file")"
   xdotool key Return
   finish "save"
   if [ ! -f "$unix_file" ]; then
@@ -93,5 +68,5 @@ if run_shot cancel; then
   echo "ok: cancel ends without a file"
 fi
 
-"$WINE" reg delete "$kSaverKey" /v ScreenShots /f >/dev/null 2>&1
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
+forget_configuration
+finish_checks

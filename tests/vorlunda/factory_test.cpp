@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <limits>
 #include <regex>
 #include <string>
 
@@ -93,14 +94,20 @@ TEST(FactorySchemes, FernsInCapitalsDrawsFerns) {
   EXPECT_EQ(factory.Fractal().ColourSystem(), ifsColourSystem::Shaded);
 }
 
-TEST(FactorySchemes, TheWordHasThirtyTwoStrokes) {
+// A stroke whose map flips the box shows the small words inside it mirrored.
+TEST(FactorySchemes, TheWordHasThirtyTwoStrokesNoneMirrored) {
   vConfigMgr config = OneScheme(TemplatedScheme("Vorlunda"));
   vMemoryDrawTarget target(64, 48);
   SeedRandom(4);
   vFactory factory(&target, &config);
   factory.BeginGroup();
   factory.BuildFractal();
-  EXPECT_EQ(factory.Fractal().RuleCount(), 32);
+  const ifsGuiFractal &word = factory.Fractal();
+  ASSERT_EQ(word.RuleCount(), 32);
+  for (int i = 0; i < word.RuleCount(); ++i) {
+    const ifsRule &r = word.Rule(i);
+    EXPECT_GT(r.A() * r.D() - r.B() * r.C(), 0.0) << "stroke " << i;
+  }
 }
 
 TEST(FactoryGroups, GroupSizesFromTheScheme) {
@@ -219,6 +226,34 @@ TEST(FactoryBuild, TargetIsDensityTimesPixelBox) {
   const ifsPixel b = factory.Fractal().ToPixel({bounds.xMax, bounds.yMax});
   const long long box = std::llabs(static_cast<long long>(b.x - a.x) * (b.y - a.y));
   EXPECT_EQ(factory.targetPoints, static_cast<std::int32_t>(box * 0.5));
+}
+
+// Settings a scheme text would refuse but a configuration can still carry.
+TEST(FactoryBuild, TargetSaturatesInsteadOfWrapping) {
+  constexpr std::int32_t kMost = std::numeric_limits<std::int32_t>::max();
+  const struct {
+    double scaling, density;
+    std::int32_t target;
+  } kCases[] = {
+      {1e9, 0.5, kMost}, // the bounds land at the pixel limit, 2^31 apart
+      {1.0, 1e12, kMost},
+      {1.0, std::numeric_limits<double>::infinity(), kMost},
+      {1.0, std::numeric_limits<double>::quiet_NaN(), 0},
+      {1.0, -0.5, 0},
+  };
+  for (const auto &c : kCases) {
+    vScheme scheme = RandomScheme();
+    scheme.centring = 0.0;
+    scheme.minScaling = scheme.maxScaling = c.scaling;
+    scheme.pointDensity = c.density;
+    vConfigMgr config = OneScheme(scheme);
+    vMemoryDrawTarget target(320, 240);
+    SeedRandom(8);
+    vFactory factory(&target, &config);
+    factory.BeginGroup();
+    factory.BuildFractal();
+    EXPECT_EQ(factory.targetPoints, c.target) << c.scaling << " " << c.density;
+  }
 }
 
 TEST(FactoryLoop, GroupOfOneRunsThroughEveryState) {

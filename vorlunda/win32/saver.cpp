@@ -1,15 +1,10 @@
 #include "vorlunda/win32/saver.h"
 
 #include "foundation/random.h"
-#include "pallwork/regmgr.h"
+#include "vorlunda/factory.h"
+#include "vorlunda/win32/windowdrawtarget.h"
 
 #include <ctime>
-
-namespace {
-
-constexpr char kSaverKey[] = "Control Panel\\Screen Saver.Vorlunda";
-
-} // namespace
 
 vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, bool noPassword)
     : pwScreenSaverWindow(parent, owner, noPassword), testConfig_(testConfig) {
@@ -21,44 +16,45 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
   SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 }
 
-vVorlundaSaver::~vVorlundaSaver() = default;
-
-// Started by the first step, once the window is shown and its size final.
-void vVorlundaSaver::StartDrawing() {
-  started_ = true;
-  SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
-  RECT client = {};
-  GetClientRect(window_, &client);
-  ReadScreenShotSettings();
-  if (!surface_.Create(window_, client.right, client.bottom).Succeeded())
-    surface_.Destroy();
+// The factory goes before its target, which it draws on.
+vVorlundaSaver::~vVorlundaSaver() {
+  factory_.reset();
+  target_.reset();
 }
 
-// Read here until the factory's configuration supplies them.
-void vVorlundaSaver::ReadScreenShotSettings() {
-  pwRegistryMgr settings(kSaverKey);
-  std::uint32_t screenShots = 0;
-  if (!settings.ReadDword("ScreenShots", screenShots).Succeeded() || screenShots == 0)
-    return;
-  SetScreenShotKey(kScreenShotKey);
-  String directory;
-  if (settings.ReadString("ScreenShotDirectory", directory).Succeeded())
-    SetScreenShotDirectory(directory);
+// Started by the first step, once the window is shown and its size final, so
+// the factory measures the real client area, font and display.
+void vVorlundaSaver::StartDrawing() {
+  SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  target_ = std::make_unique<vWindowDrawTarget>(window_, Preview());
+  factory_ = std::make_unique<vFactory>(target_.get(), testConfig_);
+  const vConfigMgr &config = factory_->Config();
+  if (config.screenShots) {
+    SetScreenShotKey(kScreenShotKey);
+    SetScreenShotDirectory(config.screenShotDirectory);
+  }
 }
 
 void vVorlundaSaver::Step() {
   if (window_ == nullptr)
     return;
-  if (!started_)
+  if (!factory_)
     StartDrawing();
   // Nothing is drawn once a shot has started: the saved picture is the one on screen.
-  if (!surface_.IsCreated() || ShotInProgress())
+  if (ShotInProgress())
     return;
-  drawing_.Advance(surface_, GetTickCount());
+  factory_->Advance(GetTickCount());
 }
+
+void vVorlundaSaver::BeforeScreenShot() {
+  if (target_)
+    target_->Present();
+}
+
+HPALETTE vVorlundaSaver::GetPalette() { return target_ ? target_->Palette() : nullptr; }
 
 void vVorlundaSaver::Paint(HDC dc, const RECT &rect) {
   pwScreenSaverWindow::Paint(dc, rect);
-  if (!ShotInProgress() && surface_.IsCreated())
-    surface_.Paint(dc, rect);
+  if (!ShotInProgress() && target_)
+    target_->Paint(dc, rect);
 }

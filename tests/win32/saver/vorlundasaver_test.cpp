@@ -1,5 +1,8 @@
 #include "vorlunda/win32/saver.h"
 
+#include "vorlunda/config.h"
+#include "vorlunda/factory.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -7,49 +10,100 @@
 namespace {
 
 constexpr DWORD kDrawMs = 2500;
+constexpr char kHostClass[] = "VorlundaTestDrawingHost";
+constexpr COLORREF kInfoBlue = RGB(0, 0, 255);
 
-// Ends its own run after a while and counts what it drew then.
+// Ends its own run after a while and looks at what it drew then.
 class TimedSaver : public vVorlundaSaver {
 public:
-  explicit TimedSaver(HWND parent)
-      : vVorlundaSaver(parent, nullptr, nullptr, true), start_(GetTickCount()) {}
+  TimedSaver(HWND parent, vConfigMgr *config)
+      : vVorlundaSaver(parent, config, nullptr, true), start_(GetTickCount()) {}
   void Step() override {
     vVorlundaSaver::Step();
     ++steps;
     if (GetTickCount() - start_ > kDrawMs && !closing_) {
       closing_ = true;
-      lit = CountLit();
+      Look();
       PostMessageA(Window(), WM_CLOSE, 0, 0);
     }
   }
-  int CountLit() {
+
+  int steps = 0;
+  int lit = -1;
+  int blueInBottomRow = 0;
+  bool infoLineOn = false;
+
+private:
+  void Look() {
     RECT area = {};
     GetClientRect(Window(), &area);
     const HDC dc = GetDC(Window());
-    int count = 0;
+    lit = 0;
     for (int y = 0; y < area.bottom; y += 2)
       for (int x = 0; x < area.right; x += 2)
         if ((GetPixel(dc, x, y) & 0xFFFFFF) > 0x101010)
-          ++count;
+          ++lit;
+    for (int x = 0; x < area.right; ++x)
+      if (GetPixel(dc, x, area.bottom - 1) == kInfoBlue)
+        ++blueInBottomRow;
     ReleaseDC(Window(), dc);
-    return count;
+    infoLineOn = Factory() != nullptr && Factory()->Config().infoLine;
   }
-  int steps = 0;
-  int lit = -1;
 
-private:
   DWORD start_;
   bool closing_ = false;
 };
 
-TEST(VorlundaSaver, FullScreenDrawsIntoItsWindow) {
-  {
-    TimedSaver saver(nullptr);
-    ASSERT_NE(saver.Window(), nullptr);
-    saver.Run();
-    EXPECT_GT(saver.steps, 100);
-    EXPECT_GT(saver.lit, 200);
+class DrawingHost {
+public:
+  DrawingHost() {
+    WNDCLASSA windowClass = {};
+    windowClass.lpfnWndProc = DefWindowProcA;
+    windowClass.hInstance = GetModuleHandleA(nullptr);
+    windowClass.lpszClassName = kHostClass;
+    RegisterClassA(&windowClass);
+    window_ = CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320,
+                              240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
   }
+  ~DrawingHost() { DestroyWindow(window_); }
+  DrawingHost(const DrawingHost &) = delete;
+  DrawingHost &operator=(const DrawingHost &) = delete;
+  HWND Get() const { return window_; }
+
+private:
+  HWND window_;
+};
+
+// The built-in schemes with the information line on.
+vConfigMgr ConfigWithInfoLine() {
+  vConfigMgr config;
+  config.RestoreDefaults();
+  config.infoLine = true;
+  return config;
+}
+
+TEST(VorlundaSaver, FullScreenDrawsWithTheInformationLineAtTheBottom) {
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(nullptr, &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_GT(saver.steps, 100);
+  EXPECT_GT(saver.lit, 200);
+  EXPECT_TRUE(saver.infoLineOn);
+  // The text is white on blue, so most of the bottom row is blue.
+  EXPECT_GT(saver.blueInBottomRow, GetSystemMetrics(SM_CXSCREEN) / 2);
+}
+
+TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
+  DrawingHost host;
+  ASSERT_NE(host.Get(), nullptr);
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(host.Get(), &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_GT(saver.lit, 20);
+  EXPECT_FALSE(saver.infoLineOn);
+  EXPECT_EQ(saver.blueInBottomRow, 0);
 }
 
 } // namespace

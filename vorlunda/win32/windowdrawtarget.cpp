@@ -1,0 +1,117 @@
+#include "vorlunda/win32/windowdrawtarget.h"
+
+#include "ifs/win32/display.h"
+#include "ifs/win32/windowdc.h"
+
+namespace {
+
+const COLORREF kInfoBackground = RGB(0, 0, 255);
+const COLORREF kInfoText = RGB(255, 255, 255);
+
+// A device context's font, background mode and colours for one scope.
+class SavedTextState {
+public:
+  explicit SavedTextState(HDC dc)
+      : dc_(dc), font_(SelectObject(dc, GetStockObject(SYSTEM_FIXED_FONT))),
+        mode_(SetBkMode(dc, OPAQUE)), text_(SetTextColor(dc, kInfoText)),
+        background_(SetBkColor(dc, kInfoBackground)) {}
+  ~SavedTextState() {
+    SetBkColor(dc_, background_);
+    SetTextColor(dc_, text_);
+    SetBkMode(dc_, mode_);
+    SelectObject(dc_, font_);
+  }
+  SavedTextState(const SavedTextState &) = delete;
+  SavedTextState &operator=(const SavedTextState &) = delete;
+
+private:
+  HDC dc_; // not owned
+  HGDIOBJ font_;
+  int mode_;
+  COLORREF text_;
+  COLORREF background_;
+};
+
+} // namespace
+
+vWindowDrawTarget::vWindowDrawTarget(HWND window, bool preview)
+    : window_(window), preview_(preview) {
+  RECT client = {};
+  if (window_ == nullptr || !GetClientRect(window_, &client))
+    return;
+  width_ = client.right;
+  height_ = client.bottom;
+  if (surface_.Create(window_, width_, height_).Failed())
+    surface_.Destroy();
+}
+
+vWindowDrawTarget::~vWindowDrawTarget() {
+  surface_.Destroy();
+  if (palette_ != nullptr)
+    DeleteObject(palette_);
+}
+
+int vWindowDrawTarget::InfoFontHeight() {
+  if (window_ == nullptr)
+    return 0;
+  ifsWindowDC dc(window_);
+  if (dc.Get() == nullptr)
+    return 0;
+  const HGDIOBJ previous = SelectObject(dc.Get(), GetStockObject(SYSTEM_FIXED_FONT));
+  TEXTMETRICA metrics = {};
+  const bool measured = GetTextMetricsA(dc.Get(), &metrics) != 0;
+  SelectObject(dc.Get(), previous);
+  return measured ? metrics.tmHeight : 0;
+}
+
+int vWindowDrawTarget::CreatePalette() {
+  if (window_ == nullptr)
+    return -1;
+  ifsWindowDC dc(window_);
+  if (dc.Get() == nullptr || !UsesPalette(dc.Get()))
+    return -1;
+  int reserved = 0;
+  palette_ = CreateCubePalette(dc.Get(), &reserved);
+  if (palette_ == nullptr)
+    return -1;
+  // The backing store is remade as an 8-bit picture in the palette's colours.
+  if (surface_.Create(window_, width_, height_, palette_).Failed())
+    surface_.Destroy();
+  return reserved;
+}
+
+void vWindowDrawTarget::RealizePalette() {
+  if (palette_ == nullptr)
+    return;
+  ifsWindowDC dc(window_);
+  if (dc.Get() == nullptr)
+    return;
+  const HPALETTE previous = SelectPalette(dc.Get(), palette_, FALSE);
+  ::RealizePalette(dc.Get());
+  SelectPalette(dc.Get(), previous, FALSE);
+}
+
+void vWindowDrawTarget::ClearToBlack() {
+  surface_.Clear();
+  // Repainted at once with the black background, so the old picture goes
+  // before the new group's first points.
+  InvalidateRect(window_, nullptr, TRUE);
+  UpdateWindow(window_);
+  surface_.ClearDirty();
+}
+
+void vWindowDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *text) {
+  const HDC dc = surface_.MemoryDc();
+  if (!surface_.IsCreated() || dc == nullptr)
+    return;
+  RECT area = {rect.left, rect.top, rect.right, rect.bottom};
+  {
+    const HBRUSH blue = CreateSolidBrush(kInfoBackground);
+    FillRect(dc, &area, blue);
+    DeleteObject(blue);
+    SavedTextState state(dc);
+    DrawTextA(dc, text, -1, &area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+  }
+  surface_.FinishGdiDrawing(rect);
+  surface_.Present();
+}

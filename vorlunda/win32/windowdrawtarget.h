@@ -1,0 +1,41 @@
+#pragma once
+
+#include "ifs/win32/gdisurface.h"
+#include "vorlunda/drawtarget.h"
+
+#include <windows.h>
+
+// The saver window as the factory's drawing target. Everything, the
+// information line included, is drawn into the window's backing store, so a
+// repaint or a screen shot shows exactly what was drawn.
+class vWindowDrawTarget : public vDrawTarget {
+public:
+  // The backing store covers the client area as it is now; without a device
+  // context there is no surface and the factory only counts.
+  vWindowDrawTarget(HWND window, bool preview);
+  ~vWindowDrawTarget() override;
+
+  ifsSurface *Surface() override { return surface_.IsCreated() ? &surface_ : nullptr; }
+  bool IsPreview() const override { return preview_; }
+  int ClientWidth() const override { return width_; }
+  int ClientHeight() const override { return height_; }
+  int InfoFontHeight() override;
+  int CreatePalette() override;
+  void RealizePalette() override;
+  void ClearToBlack() override;
+  void DrawInfoLine(const ifsPixelRect &rect, const char *text) override;
+  void Present() override { surface_.Present(); }
+
+  // Null unless the display uses a 256-colour palette.
+  HPALETTE Palette() const { return palette_; }
+  // Copies the backing store to a painting window.
+  void Paint(HDC dc, const RECT &area) { surface_.Paint(dc, area); }
+
+private:
+  HWND window_; // not owned
+  bool preview_;
+  int width_ = 0;
+  int height_ = 0;
+  HPALETTE palette_ = nullptr;
+  ifsGdiSurface surface_;
+};
