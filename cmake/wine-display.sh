@@ -26,6 +26,10 @@ start() {
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
   fi
+  # Xvfb runs no window manager, and Wine waits two seconds for one to
+  # acknowledge each closing full-screen window unless it manages none.
+  "$wine_run" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f \
+    >>"$state/wineboot.log" 2>&1
   # The server and the services it starts outlive this script. Started from
   # here with no output, they cannot hold a later test's pipes open, which
   # would leave the test runner waiting for the end of its output.
