@@ -80,6 +80,24 @@ void RenderGroup(benchmark::State &state) {
   state.SetLabel("default schemes, 1920x1080, one group per seed");
 }
 
+// One scheme alone, with the information line on, so every build includes
+// the dimension and Lyapunov figures: the longest single step of the saver.
+void BuildOneFractal(benchmark::State &state) {
+  vConfigMgr config = DefaultConfig();
+  config.infoLine = true;
+  const std::int32_t chosen = static_cast<std::int32_t>(state.range(0));
+  for (std::int32_t position = 0; position < config.SchemeCount(); ++position)
+    config.SchemeAt(position)->scheme.enabled = position == chosen;
+  vMemoryDrawTarget target(kScreenWidth, kScreenHeight);
+  SeedRandom(1);
+  vFactory factory(&target, &config);
+  factory.BeginGroup();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(factory.BuildFractal());
+  state.SetLabel(config.SchemeAt(chosen)->name.CStr());
+}
+
+BENCHMARK(BuildOneFractal)->DenseRange(0, kBuiltInSchemes - 1)->Unit(benchmark::kMicrosecond);
 BENCHMARK(ConstructFactory)->Unit(benchmark::kMicrosecond);
 BENCHMARK(RenderGroup)->Iterations(kRenderSeeds)->Unit(benchmark::kMillisecond);
 

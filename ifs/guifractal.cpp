@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -292,7 +293,8 @@ void ifsGuiFractal::PlotBatch(ifsSurface &surface, ColourOfPoint colourOf) {
 void ifsGuiFractal::DrawStep(ifsSurface &surface) {
   const bool shaded = colourSystem == ifsColourSystem::Shaded;
   Iterate(kBatchPoints, points, shaded ? pointColours : nullptr);
-  pointsDrawn += kBatchPoints;
+  // Saturates, so even the largest point target is reached and the fractal ends.
+  pointsDrawn = pointsDrawn > INT32_MAX - kBatchPoints ? INT32_MAX : pointsDrawn + kBatchPoints;
   PixelState *const state = pixelState.get();
   if (shaded) {
     PlotBatch(surface, [this](int i, std::size_t) { return pointColours[i]; });

@@ -42,6 +42,8 @@ done
 export DISPLAY=$display
 trap '/usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null || true' EXIT
 [ -f "$WINEPREFIX/system.reg" ] || "$wine" wineboot -i >/dev/null 2>&1
+# No window manager runs here; Wine would wait for one when the saver ends.
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
 echo "Running the saver on virtual display $display for $seconds s..."
 "$wine" "$scr" /s &
 saver=$!

@@ -5,6 +5,7 @@
 #include "ifs/memsurface.h"
 #include "ifs/win32/display.h"
 #include "ifs/win32/gdisurface.h"
+#include "stopwatch.h"
 
 #include <windows.h>
 
@@ -14,22 +15,6 @@ namespace {
 
 constexpr int kSteps = 3000; // batches of 100 points
 constexpr int kBlits = 50;
-
-class Stopwatch {
-public:
-  Stopwatch() {
-    QueryPerformanceFrequency(&frequency_);
-    QueryPerformanceCounter(&start_);
-  }
-  double Microseconds() const {
-    LARGE_INTEGER now;
-    QueryPerformanceCounter(&now);
-    return 1e6 * static_cast<double>(now.QuadPart - start_.QuadPart) / frequency_.QuadPart;
-  }
-
-private:
-  LARGE_INTEGER frequency_, start_;
-};
 
 HWND CreateScreenWindow(int width, int height) {
   WNDCLASSA windowClass = {};

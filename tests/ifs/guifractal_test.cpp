@@ -133,6 +133,20 @@ void AddColouredGasket(ifsFractal &fractal) {
   }
 }
 
+TEST(Drawing, PointCountStopsAtTheLargestTargetInsteadOfWrapping) {
+  ifsMemorySurface surface(200, 100);
+  ifsGuiFractal fractal;
+  MakeSinglePixel(fractal, ifsColourSystem::Solid);
+  fractal.Prepare(surface, 200, 100, 0, 0);
+  fractal.SetPointsDrawn(INT32_MAX - 150);
+  fractal.DrawStep(surface);
+  EXPECT_EQ(INT32_MAX - 50, fractal.PointsDrawn());
+  fractal.DrawStep(surface);
+  EXPECT_EQ(INT32_MAX, fractal.PointsDrawn());
+  fractal.DrawStep(surface);
+  EXPECT_EQ(INT32_MAX, fractal.PointsDrawn());
+}
+
 TEST(Drawing, EveryColourSystemDrawsTheGasketInsideItsView) {
   for (int system = 0; system < kColourSystemCount; ++system) {
     SeedRandom(321);

@@ -1,0 +1,140 @@
+// The running saver against a bare loop of the same shape: one message pass,
+// then 100 points into the window's backing store. Run on a 1920 × 1080
+// screen; prints points per second of both and the longest single step.
+#include "foundation/random.h"
+#include "ifs/guifractal.h"
+#include "ifs/win32/gdisurface.h"
+#include "stopwatch.h"
+#include "vorlunda/config.h"
+#include "vorlunda/factory.h"
+#include "vorlunda/win32/saver.h"
+
+#include <windows.h>
+
+#include <cstdio>
+
+namespace {
+
+constexpr double kSaverRunUs = 20e6;
+constexpr double kBareRunUs = 8e6;
+constexpr int kStateCount = 4;
+constexpr int kBuildsKept = 64;
+
+// Times every step and every turn of the loop (the step and the message
+// pass after it), sorted by the drawing state the step started in.
+class MeasuredSaver : public vVorlundaSaver {
+public:
+  explicit MeasuredSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
+
+  void Step() override {
+    const double turnEnd = run_.Microseconds();
+    if (lastState_ >= 0)
+      turnUs[lastState_] += turnEnd - lastTurnStart_;
+    lastTurnStart_ = turnEnd;
+    const bool first = Factory() == nullptr;
+    const int state = first ? -1 : Factory()->state;
+    const Stopwatch step;
+    vVorlundaSaver::Step();
+    const double stepUs = step.Microseconds();
+    if (first) {
+      startUs = stepUs;
+    } else {
+      ++steps[state];
+      if (state == kStateBuild && builds < kBuildsKept)
+        buildUs[builds++] = stepUs;
+      if (stepUs > longestUs[state])
+        longestUs[state] = stepUs;
+    }
+    lastState_ = state;
+    if (run_.Microseconds() > kSaverRunUs && !closing_) {
+      closing_ = true;
+      PostMessageA(Window(), WM_CLOSE, 0, 0);
+    }
+  }
+
+  double startUs = 0;
+  long steps[kStateCount] = {};
+  double longestUs[kStateCount] = {};
+  double turnUs[kStateCount] = {};
+  double buildUs[kBuildsKept] = {};
+  int builds = 0;
+  double RunUs() const { return run_.Microseconds(); }
+
+private:
+  Stopwatch run_;
+  double lastTurnStart_ = 0;
+  int lastState_ = -1;
+  bool closing_ = false;
+};
+
+// The same loop with nothing but one fractal's points in each step.
+class BareSaver : public pwScreenSaverWindow {
+public:
+  BareSaver() : pwScreenSaverWindow(nullptr, nullptr, true) {
+    RECT client = {};
+    GetClientRect(Window(), &client);
+    if (surface_.Create(Window(), client.right, client.bottom).Failed())
+      return;
+    SeedRandom(4711);
+    fractal_.Reset(client.right, client.bottom);
+    fractal_.BuildRandom(ifsRuleSystem::Linear, 3, 3, 200, true, ifsColourSystem::Solid);
+    fractal_.ComputeBounds(10000, AspectRatio(surface_, client.right, client.bottom));
+    fractal_.ApplyScaling(0.0, 1.0, 1.0);
+    fractal_.Prepare(surface_, client.right, client.bottom, 0, 0);
+  }
+  void Step() override {
+    fractal_.DrawStep(surface_);
+    ++steps;
+    if (run_.Microseconds() > kBareRunUs && !closing_) {
+      closing_ = true;
+      PostMessageA(Window(), WM_CLOSE, 0, 0);
+    }
+  }
+  void Paint(HDC dc, const RECT &rect) override { surface_.Paint(dc, rect); }
+  double RunUs() const { return run_.Microseconds(); }
+  long steps = 0;
+
+private:
+  ifsGdiSurface surface_;
+  ifsGuiFractal fractal_;
+  Stopwatch run_;
+  bool closing_ = false;
+};
+
+const char *const kStateNames[kStateCount] = {"new group", "build", "draw", "wait"};
+
+double MillionPerSecond(double points, double microseconds) { return points / microseconds; }
+
+} // namespace
+
+int main() {
+  vConfigMgr config;
+  config.RestoreDefaults();
+  config.infoLine = true; // the build step then includes dimension and Lyapunov figures
+
+  MeasuredSaver saver(&config);
+  saver.Run();
+  const double drawn = static_cast<double>(saver.steps[kStateDraw]) * kBatchPoints;
+  std::printf("saver, 13 built-in schemes, information line on, %.1f s\n", saver.RunUs() / 1e6);
+  std::printf("  first step (factory): %8.0f us\n", saver.startUs);
+  for (int state = 0; state < kStateCount; ++state)
+    std::printf("  %-9s steps %8ld  longest %8.0f us  turn time %6.2f s\n", kStateNames[state],
+                saver.steps[state], saver.longestUs[state], saver.turnUs[state] / 1e6);
+  std::printf("  builds, us:");
+  for (int i = 0; i < saver.builds; ++i)
+    std::printf(" %.0f", saver.buildUs[i]);
+  std::printf("\n");
+  std::printf("  points: %.0f; %.2f M/s over the whole run, %.2f M/s while drawing\n", drawn,
+              MillionPerSecond(drawn, saver.RunUs()),
+              MillionPerSecond(drawn, saver.turnUs[kStateDraw]));
+
+  BareSaver bare;
+  bare.Run();
+  const double barePoints = static_cast<double>(bare.steps) * kBatchPoints;
+  const double bareRate = MillionPerSecond(barePoints, bare.RunUs());
+  std::printf("bare loop, one 3-rule Linear Solid fractal, %.1f s: %.2f M points/s\n",
+              bare.RunUs() / 1e6, bareRate);
+  std::printf("saver while drawing / bare loop: %.0f %%\n",
+              100.0 * MillionPerSecond(drawn, saver.turnUs[kStateDraw]) / bareRate);
+  return 0;
+}
