@@ -81,6 +81,28 @@ TEST(SaverWindow, PreviewFillsItsHostAndIgnoresInput) {
   DestroyWindow(host);
 }
 
+bool CursorShowing() {
+  CURSORINFO info = {};
+  info.cbSize = sizeof info;
+  return GetCursorInfo(&info) && (info.flags & CURSOR_SHOWING) != 0;
+}
+
+TEST(SaverWindow, FullScreenHidesTheCursorUntilItEnds) {
+  ASSERT_TRUE(CursorShowing());
+  bool hiddenWhileRunning = false;
+  {
+    ScriptedSaver saver(nullptr, [&](ScriptedSaver &self, DWORD elapsed) {
+      if (elapsed < 200)
+        return;
+      hiddenWhileRunning = !CursorShowing();
+      PostMessageA(self.Window(), WM_CLOSE, 0, 0);
+    });
+    saver.Run();
+  }
+  EXPECT_TRUE(hiddenWhileRunning);
+  EXPECT_TRUE(CursorShowing()) << "the cursor stayed hidden after the saver";
+}
+
 TEST(SaverWindow, FullScreenIgnoresSystemCloseAndEndsOnInputAfterGrace) {
   bool ignoredEarlyKey = false;
   LRESULT closeResult = -1;
