@@ -1,5 +1,15 @@
 # One static library per layer. Sources are picked up by directory: <dir>/*.cpp
 # is portable, <dir>/win32/*.cpp is built only for Windows.
+# The product reports failures as Error values and needs no type
+# information at run time; its tests may use either. The sanitizer build
+# keeps the type information, which its check of virtual calls reads.
+function(vorlunda_product_options target)
+  target_compile_options(${target} PRIVATE -fno-exceptions)
+  if(NOT VORLUNDA_SANITIZE)
+    target_compile_options(${target} PRIVATE -fno-rtti)
+  endif()
+endfunction()
+
 function(vorlunda_library name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
   if(WIN32)
@@ -9,6 +19,7 @@ function(vorlunda_library name dir)
   if(sources)
     add_library(${name} STATIC ${sources})
     target_link_libraries(${name} PUBLIC ${ARGN})
+    vorlunda_product_options(${name})
   else()
     add_library(${name} INTERFACE)
     target_link_libraries(${name} INTERFACE ${ARGN})

@@ -3,6 +3,7 @@
 #include "foundation/random.h"
 
 #include <cassert>
+#include <cstddef>
 #include <cstdint>
 #include <utility>
 
@@ -26,16 +27,27 @@ template <typename T> struct SkipNode;
 
 // One set of links: a node's, or the list's head (first node of each level)
 // or tail (last node of each level).
+// More levels than a 32-bit count of nodes can use.
+constexpr std::int32_t kSkipLevelLimit = 32;
+
 template <typename T> struct SkipLink {
   explicit SkipLink(std::int32_t levelCount)
-      : levels(levelCount), back(new SkipNode<T> *[levelCount]()),
-        forward(new SkipNode<T> *[levelCount]()) {}
+      : levels(static_cast<std::int32_t>(Slots(levelCount))), back(new SkipNode<T> *[levels]()),
+        forward(new SkipNode<T> *[levels]()) {
+    assert(levelCount > 0 && levelCount <= kSkipLevelLimit);
+  }
   ~SkipLink() {
     delete[] back;
     delete[] forward;
   }
   SkipLink(const SkipLink &) = delete;
   SkipLink &operator=(const SkipLink &) = delete;
+
+  // Bounded, so an impossible count cannot become a huge allocation.
+  static std::size_t Slots(std::int32_t levelCount) {
+    return levelCount > 0 && levelCount <= kSkipLevelLimit ? static_cast<std::size_t>(levelCount)
+                                                           : 1;
+  }
 
   std::int32_t levels;
   SkipNode<T> **back;    // owned; null where there is no predecessor
@@ -140,7 +152,7 @@ protected:
 
 private:
   // Node levels are capped so the search can remember its path on the stack.
-  static constexpr std::int32_t kLevelLimit = 32;
+  static constexpr std::int32_t kLevelLimit = kSkipLevelLimit;
 
   // Bit (level - 1) of the running seed decides each promotion; the draw comes
   // after, so a new list's first node always has level 1.
