@@ -126,6 +126,11 @@ void ifsGdiSurface::FinishGdiDrawing(const ifsPixelRect &area) {
 
 void ifsGdiSurface::CopyTo(HDC dc, const ifsPixelRect &area) {
   ifsSelectedPalette selected(dc, palette_);
+  // A device context fresh from GetDC maps through the palette only once the
+  // palette is realised there; an already realised one leaves the system
+  // palette as it is, so this costs little.
+  if (palette_ != nullptr)
+    RealizePalette(dc);
   BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memoryDc_,
          area.left, area.top, SRCCOPY);
   GdiFlush();
