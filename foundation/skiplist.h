@@ -81,7 +81,7 @@ public:
   virtual SkipListBase *Clone() const = 0;
 
   SkipNode<T> *Insert(const T &value) {
-    SkipLink<T> *reached[kLevelLimit];
+    SkipLink<T> *reached[kSkipLevelLimit];
     FindInsertionPoints(value, reached);
     SkipNode<T> *node = new SkipNode<T>(DrawLevel(), value);
     for (std::int32_t i = 0; i < node->levels; ++i)
@@ -152,12 +152,11 @@ protected:
 
 private:
   // Node levels are capped so the search can remember its path on the stack.
-  static constexpr std::int32_t kLevelLimit = kSkipLevelLimit;
 
   // Bit (level - 1) of the running seed decides each promotion; the draw comes
   // after, so a new list's first node always has level 1.
   std::int32_t DrawLevel() {
-    assert(maxLevel_ <= kLevelLimit);
+    assert(maxLevel_ <= kSkipLevelLimit);
     std::int32_t level = 1;
     while (level < maxLevel_ && ((levelSeed_ >> (level - 1)) & 1u) == 0)
       ++level;

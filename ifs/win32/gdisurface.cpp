@@ -108,20 +108,22 @@ void ifsGdiSurface::Present() {
 void ifsGdiSurface::Paint(HDC dc, const RECT &area) {
   if (!IsCreated())
     return;
-  ifsPixelRect clipped{area.left < 0 ? 0 : static_cast<int>(area.left),
-                       area.top < 0 ? 0 : static_cast<int>(area.top),
-                       area.right > Width() ? Width() : static_cast<int>(area.right),
-                       area.bottom > Height() ? Height() : static_cast<int>(area.bottom)};
+  const ifsPixelRect clipped = Clipped(static_cast<int>(area.left), static_cast<int>(area.top),
+                                       static_cast<int>(area.right), static_cast<int>(area.bottom));
   if (!clipped.IsEmpty())
     CopyTo(dc, clipped);
+}
+
+ifsPixelRect ifsGdiSurface::Clipped(int left, int top, int right, int bottom) const {
+  return {left < 0 ? 0 : left, top < 0 ? 0 : top, right > Width() ? Width() : right,
+          bottom > Height() ? Height() : bottom};
 }
 
 void ifsGdiSurface::FinishGdiDrawing(const ifsPixelRect &area) {
   // GDI may batch its drawing; the fractal's direct pixel writes must land after it.
   GdiFlush();
-  const int right = area.right < Width() ? area.right : Width();
-  const int bottom = area.bottom < Height() ? area.bottom : Height();
-  MergeDirty(area.left < 0 ? 0 : area.left, area.top < 0 ? 0 : area.top, right - 1, bottom - 1);
+  const ifsPixelRect clipped = Clipped(area.left, area.top, area.right, area.bottom);
+  MergeDirty(clipped.left, clipped.top, clipped.right - 1, clipped.bottom - 1);
 }
 
 void ifsGdiSurface::CopyTo(HDC dc, const ifsPixelRect &area) {

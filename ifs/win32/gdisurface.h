@@ -41,6 +41,8 @@ public:
 
 private:
   void CopyTo(HDC dc, const ifsPixelRect &area);
+  // The part of [left, right) × [top, bottom) on the backing store.
+  ifsPixelRect Clipped(int left, int top, int right, int bottom) const;
   [[nodiscard]] Error CreateBitmap(HDC windowDc, int width, int height, bool indexed);
 
   HWND window_ = nullptr;      // not owned

@@ -13,9 +13,10 @@ render() { "$WINE" "$VORLUNDA_RENDER" "$@" </dev/null 2>/dev/null | tr -d '\r'; 
 store_configuration
 "$WINE" reg add "$kSaverKey\\Schemes" /v "My own" /t REG_SZ /d "$kOwnText" /f >/dev/null 2>&1
 
-render --list | grep -qxF "My own	$kOwnText" || fail "--list does not show the stored scheme"
+listed=$(render --list)
+grep -qxF "My own	$kOwnText" <<<"$listed" || fail "--list does not show the stored scheme"
+[ "$(wc -l <<<"$listed")" -eq 14 ] || fail "--list does not show 13 built-ins and one own"
 render --defaults --list | grep -q '^My own' && fail "--defaults lists a stored scheme"
-[ "$(render --list | wc -l)" -eq 14 ] || fail "--list does not show 13 built-ins and one own"
 
 picture=$kArtefacts/render-own.bmp
 rm -f "$picture"

@@ -8,7 +8,6 @@ source "$(dirname "$0")/support/saver.sh"
 # The file dialog sits in the top-left corner; the rest of the screen is compared.
 readonly kCompared=1920x700+0+380
 
-dialog_open() { xdotool search --onlyvisible --name '^Save As$' >/dev/null 2>&1; }
 
 crop() { convert "$1" -crop "$kCompared" +repage "$2"; }
 
@@ -30,14 +29,6 @@ run_shot() {
   [ "${moved%% *}" = 0 ] || fail "$name: the picture kept changing behind the dialog ($moved)"
 }
 
-finish() {
-  local what=$1
-  wait_for window_gone || { fail "$what: saver did not end"; kill "$saver_pid"; }
-  wait "$saver_pid"
-  local code=$?
-  [ "$code" -eq 0 ] || fail "$what: exit code $code"
-}
-
 # Shots are a setting of a stored configuration.
 store_configuration ScreenShots=1
 
@@ -46,7 +37,7 @@ rm -f "$unix_file"
 if run_shot save; then
   xdotool type --delay 10 "$(winepath_of "$unix_file")"
   xdotool key Return
-  finish "save"
+  expect_end 10 "save"
   if [ ! -f "$unix_file" ]; then
     fail "no file written"
   else
@@ -62,7 +53,7 @@ count_bmps() { find "$kArtefacts" "$HOME" -maxdepth 1 -iname '*.bmp' | wc -l; }
 before=$(count_bmps)
 if run_shot cancel; then
   xdotool key Escape
-  finish "cancel"
+  expect_end 10 "cancel"
   after=$(count_bmps)
   [ "$after" -eq "$before" ] || fail "cancel left a file"
   echo "ok: cancel ends without a file"

@@ -16,11 +16,7 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
   SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 }
 
-// The factory goes before its target, which it draws on.
-vVorlundaSaver::~vVorlundaSaver() {
-  factory_.reset();
-  target_.reset();
-}
+vVorlundaSaver::~vVorlundaSaver() = default;
 
 // Started by the first step, once the window is shown and its size final, so
 // the factory measures the real client area, font and display.

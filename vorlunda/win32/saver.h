@@ -35,6 +35,7 @@ private:
   void StartDrawing();
 
   vConfigMgr *testConfig_; // not owned
+  // Declared after its target, so it goes first: it draws on the target.
   std::unique_ptr<vWindowDrawTarget> target_;
   std::unique_ptr<vFactory> factory_;
 };

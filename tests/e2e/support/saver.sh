@@ -33,7 +33,6 @@ wait_for() {
 }
 
 saver_window_open() { xdotool search --onlyvisible --classname vorlunda.scr >/dev/null 2>&1; }
-window_gone() { ! saver_window_open; }
 
 saver_pid=
 start_saver() {
