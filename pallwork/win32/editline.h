@@ -1,0 +1,24 @@
+#pragma once
+
+#include "foundation/string.h"
+#include "pallwork/win32/control.h"
+
+// A single-line edit field that refuses characters: every EN_UPDATE walks the
+// whole text through IsCharAllowed, so typed and pasted text are filtered
+// alike before the control shows them.
+class pwEditLine : public pwControl {
+public:
+  using pwControl::pwControl;
+
+  bool OnCommandNotify(int notifyCode) override;
+  // isFirst: the character stands at position 0.
+  virtual bool IsCharAllowed(char character, bool isFirst);
+
+  String Text() const;
+  void SetText(const char *text);
+  void Clear() { SetText(""); }
+  void GetSelection(int &start, int &end) const;
+  void SetSelection(int start, int end);
+  // EM_LIMITTEXT: the most characters the field takes.
+  void SetLimit(int characters);
+};
