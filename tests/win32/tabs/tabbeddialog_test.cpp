@@ -1,6 +1,7 @@
 #include "pallwork/win32/tabbeddialog.h"
 
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/windowshot.h"
 #include "tests/win32/tabs/tabids.h"
 
 #include <gtest/gtest.h>
@@ -8,9 +9,11 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 #include <functional>
 #include <new>
+#include <string>
 #include <vector>
 
 // The tabbed dialog creates and deletes its tab control object itself, so
@@ -341,6 +344,19 @@ TEST_F(TabbedInput, CtrlTabWrapsAndTheFocusFollowsOutOfTheOldSheet) {
   EXPECT_EQ(dialog->changingAsked, 0); // selecting from code asks nobody
 }
 
+TEST_F(TabbedInput, CtrlTabWorksOnControlsWithoutObjects) {
+  HWND ok = GetDlgItem(dialog->Window(), IDOK); // the dialog manager's own button
+  ASSERT_TRUE(FocusOn(ok));
+  Press(VK_TAB, true);
+  ASSERT_TRUE(WaitForSheet(1));
+  Press(VK_TAB, true, true);
+  ASSERT_TRUE(WaitForSheet(0));
+  EXPECT_EQ(GetFocus(), ok);
+  Press(VK_TAB); // plain Tab still moves on
+  EXPECT_TRUE(WaitForFocus(GetDlgItem(dialog->Window(), IDCANCEL)));
+  EXPECT_EQ(dialog->CurrentIndex(), 0);
+}
+
 TEST_F(TabbedInput, PlainTabMovesBetweenTheControlsOfASheet) {
   ASSERT_TRUE(FocusOn(SheetItem(0, IDC_NAME)));
   Press(VK_TAB);
@@ -428,6 +444,129 @@ TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
     EXPECT_EQ(CountedControl::deleted, 5);
     EXPECT_EQ(TimesFreed(tabControl), 1);
   }
+}
+
+// Screen shots of a tabbed dialog at two resolutions, kept under test-tmp to
+// be looked at. Wine reads the resolution once per process, so each shot is
+// taken by a child run of this program with the resolution set beforehand.
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kLogPixels[] = "LogPixels";
+constexpr char kShotNameVariable[] = "VORLUNDA_TAB_SHOT";
+constexpr char kShotDpiVariable[] = "VORLUNDA_TAB_SHOT_DPI";
+constexpr DWORD kChildMs = 30000;
+
+// The desktop's resolution setting as it was, put back however the test ends.
+class LogPixelsSetting {
+public:
+  LogPixelsSetting() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                    &key_, nullptr);
+    DWORD size = sizeof(saved_);
+    DWORD type = 0;
+    hadValue_ = RegQueryValueExA(key_, kLogPixels, nullptr, &type,
+                                 reinterpret_cast<BYTE *>(&saved_), &size) == ERROR_SUCCESS &&
+                type == REG_DWORD;
+  }
+  ~LogPixelsSetting() {
+    if (hadValue_)
+      Set(saved_);
+    else
+      RegDeleteValueA(key_, kLogPixels);
+    RegCloseKey(key_);
+  }
+  LogPixelsSetting(const LogPixelsSetting &) = delete;
+  LogPixelsSetting &operator=(const LogPixelsSetting &) = delete;
+
+  bool Set(DWORD dpi) {
+    return RegSetValueExA(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi),
+                          sizeof(dpi)) == ERROR_SUCCESS;
+  }
+
+private:
+  HKEY key_ = nullptr;
+  DWORD saved_ = 0;
+  bool hadValue_ = false;
+};
+
+DWORD RunShotChild(const std::string &name, int dpi) {
+  SetEnvironmentVariableA(kShotNameVariable, name.c_str());
+  SetEnvironmentVariableA(kShotDpiVariable, std::to_string(dpi).c_str());
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string line =
+      std::string("\"") + program +
+      "\" --gtest_filter=TabbedShot.DISABLED_Capture --gtest_also_run_disabled_tests";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  DWORD code = STILL_ACTIVE;
+  if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    if (WaitForSingleObject(process.hProcess, kChildMs) != WAIT_OBJECT_0)
+      TerminateProcess(process.hProcess, 1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  SetEnvironmentVariableA(kShotNameVariable, nullptr);
+  return code;
+}
+
+// The width and height in a BMP file's header, 0 when unreadable.
+SIZE BitmapSize(const std::string &path) {
+  SIZE size = {0, 0};
+  FILE *file = std::fopen(path.c_str(), "rb");
+  if (file == nullptr)
+    return size;
+  BITMAPFILEHEADER header = {};
+  BITMAPINFOHEADER info = {};
+  if (std::fread(&header, sizeof(header), 1, file) == 1 &&
+      std::fread(&info, sizeof(info), 1, file) == 1 && header.bfType == 0x4D42)
+    size = {info.biWidth, info.biHeight};
+  std::fclose(file);
+  return size;
+}
+
+TEST(TabbedShot, DialogAtNinetySixAndOneHundredTwentyDpi) {
+  SIZE sizes[2] = {};
+  const int dpis[2] = {96, 120};
+  {
+    LogPixelsSetting setting;
+    for (int i = 0; i < 2; ++i) {
+      const std::string name = "tabbed-" + std::to_string(dpis[i]) + "dpi.bmp";
+      std::remove(TestTmpPath(name).c_str());
+      ASSERT_TRUE(setting.Set(static_cast<DWORD>(dpis[i])));
+      EXPECT_EQ(RunShotChild(name, dpis[i]), 0u) << name;
+      sizes[i] = BitmapSize(TestTmpPath(name));
+      EXPECT_GT(sizes[i].cx, 0) << name;
+    }
+  }
+  // Dialog units follow the font, which follows the resolution.
+  EXPECT_GT(sizes[1].cx, sizes[0].cx);
+  EXPECT_GT(sizes[1].cy, sizes[0].cy);
+}
+
+// Run by the test above in a process of its own.
+TEST(TabbedShot, DISABLED_Capture) {
+  const char *name = std::getenv(kShotNameVariable);
+  const char *dpi = std::getenv(kShotDpiVariable);
+  ASSERT_NE(name, nullptr);
+  ASSERT_NE(dpi, nullptr);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), std::atoi(dpi));
+  ReleaseDC(nullptr, screen);
+
+  TestTabbedDialog dialog({kForm, kButtons, kText}, 13);
+  ASSERT_EQ(dialog.Execute(), 0);
+  ASSERT_TRUE(BringToFront(dialog.Window()));
+  HWND nameField = dialog.SheetAt(0)->Item(IDC_NAME);
+  SetWindowTextA(nameField, "Gasket");
+  SendMessageA(dialog.SheetAt(0)->Item(IDC_ENABLED), BM_SETCHECK, BST_CHECKED, 0);
+  SetFocus(nameField);
+  RedrawWindow(dialog.Window(), nullptr, nullptr,
+               RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  PumpFor(300, dialog.Window());
+  EXPECT_TRUE(SaveWindowShot(dialog.Window(), TestTmpPath(name)));
 }
 
 } // namespace
