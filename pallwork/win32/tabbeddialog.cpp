@@ -57,6 +57,7 @@ pwTabbedDialog::~pwTabbedDialog() {
   for (std::int32_t i = 0; i < sheets_.Count(); ++i)
     sheets_[i]->SetTabControl(nullptr);
   delete tabControl_;
+  tabControl_ = nullptr;
   while (sheets_.Count() > 0)
     delete sheets_.RemoveAt(0);
 }
@@ -90,7 +91,8 @@ bool pwTabbedDialog::OnInitDialog(HWND focus) {
 // manager takes Tab for a move to the next control, Ctrl or not, and asks
 // this dialog for it; with Ctrl held that move becomes a switch of tabs.
 bool pwTabbedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
-  if (message == WM_NEXTDLGCTL && lParam == 0 && IsKeyHeld(VK_TAB) && IsKeyHeld(VK_CONTROL)) {
+  if (message == WM_NEXTDLGCTL && lParam == 0 && tabControl_ != nullptr && IsKeyHeld(VK_TAB) &&
+      IsKeyHeld(VK_CONTROL)) {
     if (wParam != 0)
       tabControl_->Previous();
     else
