@@ -154,9 +154,13 @@ void pwTabbedDialog::ShowSelectedSheet() {
   if (currentSheet_ != nullptr)
     ShowWindow(currentSheet_->Window(), SW_HIDE);
   currentSheet_ = sheet;
-  switch (DecideSheetFocus(focusInOld, FirstEnabledTabStop(sheet->Window()) != nullptr)) {
+  HWND firstTabStop = FirstEnabledTabStop(sheet->Window());
+  switch (DecideSheetFocus(focusInOld, firstTabStop != nullptr)) {
   case pwSheetFocus::kFirstTabStop:
-    MoveFocusIntoSheet(sheet);
+    // The dialog's own focus record goes to the sheet, the sheet's to its
+    // control, so both dialog managers restore the same control later.
+    FocusControl(sheet->Window());
+    sheet->FocusControl(firstTabStop);
     break;
   case pwSheetFocus::kTabControl:
     FocusControl(tabControl_->Window());
@@ -164,13 +168,6 @@ void pwTabbedDialog::ShowSelectedSheet() {
   case pwSheetFocus::kStay:
     break;
   }
-}
-
-// The dialog's own focus record goes to the sheet, the sheet's to its control,
-// so both dialog managers restore the same control later.
-void pwTabbedDialog::MoveFocusIntoSheet(pwTabbedSheetDialog *sheet) {
-  FocusControl(sheet->Window());
-  sheet->FocusControl(FirstEnabledTabStop(sheet->Window()));
 }
 
 void pwTabbedDialog::ShowSheet(pwTabbedSheetDialog *sheet) {
