@@ -1,18 +1,8 @@
-#include "tests/win32/window/support/messagepump.h"
+#include "tests/win32/support/messagepump.h"
 
 namespace {
 
 constexpr DWORD kPollMs = 10;
-
-void DispatchWaiting(HWND dialog) {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &message))
-      continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
 
 INPUT KeyInput(WORD virtualKey, bool up) {
   INPUT input = {};
@@ -25,10 +15,20 @@ INPUT KeyInput(WORD virtualKey, bool up) {
 
 } // namespace
 
+void PumpWaiting(HWND dialog) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &message))
+      continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
 bool PumpUntil(const std::function<bool()> &condition, DWORD timeoutMs, HWND dialog) {
   const DWORD start = GetTickCount();
   for (;;) {
-    DispatchWaiting(dialog);
+    PumpWaiting(dialog);
     if (condition())
       return true;
     if (GetTickCount() - start >= timeoutMs)
@@ -55,6 +55,16 @@ void PressKey(WORD virtualKey, bool control, bool shift) {
   if (control)
     inputs[count++] = KeyInput(VK_CONTROL, true);
   SendInput(count, inputs, sizeof(INPUT));
+}
+
+void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
 }
 
 bool BringToFront(HWND window) {
