@@ -42,7 +42,10 @@ int pwListbox::Delete(int index) {
 void pwListbox::Clear() { Send(window_, LB_RESETCONTENT); }
 int pwListbox::TopIndex() const { return Send(window_, LB_GETTOPINDEX); }
 
+// LB_GETITEMRECT answers for items 0 and -1 even of an empty list.
 int pwListbox::RedrawItem(int index, bool erase) {
+  if (index < 0 || index >= Count())
+    return 0;
   RECT rect = {};
   if (SendMessageA(window_, LB_GETITEMRECT, static_cast<WPARAM>(index),
                    reinterpret_cast<LPARAM>(&rect)) == LB_ERR)
