@@ -154,6 +154,10 @@ TEST_F(CheckListTyping, FindsRestartsAndMisses) {
         << list->misses;
     PumpFor(50, dialog->Window());
   }
+  // The arrow keys still move from where the list is, not from item 0.
+  PressKey(VK_DOWN);
+  EXPECT_TRUE(
+      PumpUntil([this] { return list->CurrentSelection() == 1; }, kSettleMs, dialog->Window()));
 }
 
 // A picture for people to look at: some items checked, one selected with the
