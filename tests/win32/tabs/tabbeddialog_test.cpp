@@ -1,5 +1,6 @@
 #include "pallwork/win32/tabbeddialog.h"
 
+#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/windowshot.h"
 #include "tests/win32/tabs/tabids.h"

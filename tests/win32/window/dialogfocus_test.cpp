@@ -1,5 +1,6 @@
 #include "pallwork/win32/dialog.h"
 
+#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/hostwindow.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/testcontrol.h"
