@@ -80,6 +80,21 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
   vorlunda_gtest(${dir}_tests ${PROJECT_SOURCE_DIR}/tests/${dir})
 endforeach()
 
+# The built help files read back natively: the tool's readers are compiled
+# into the test, so the sanitizer build checks them too.
+if(NOT WIN32 AND VORLUNDA_RUN_TESTS)
+  file(GLOB help_test_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/help/*_test.cpp
+       ${PROJECT_SOURCE_DIR}/tests/help/support/*.cpp)
+  add_executable(help_tests ${help_test_sources} ${PROJECT_SOURCE_DIR}/tools/hlpctx/hlpfile.cpp
+                            ${PROJECT_SOURCE_DIR}/tools/hlpctx/contextmap.cpp)
+  target_link_libraries(help_tests PRIVATE ${VORLUNDA_ALL_LIBS} gtest_main)
+  add_dependencies(help_tests vorlunda_help)
+  add_test(NAME help_tests COMMAND help_tests)
+  vorlunda_test_environment(help_tests native)
+  set_property(TEST help_tests APPEND PROPERTY ENVIRONMENT "VORLUNDA_HELP_DIR=${CMAKE_BINARY_DIR}"
+               "VORLUNDA_HLPCTX=${CMAKE_BINARY_DIR}/tools/hlpctx")
+endif()
+
 if(WIN32)
   file(GLOB win32_areas LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*)
   foreach(area_dir ${win32_areas})
