@@ -87,7 +87,7 @@ for arch_template in "$x64:x64;1033" "$x86:Intel;1033"; do
   template=$(msiinfo suminfo "$package" | tr -d '\r' | sed -n 's/^Template: //p')
   [ "$template" = "${arch_template#*:}" ] || fail "$(basename "$package"): platform '$template'"
 done
-echo "ok: the x86 package's tables match the x64 package's"
+[ "$failures" -eq 0 ] && echo "ok: the x86 package's tables match the x64 package's"
 
 # The upgrade table replaces every older version and refuses newer ones.
 upgrade_rows=$(table "$x64" Upgrade | awk -F'\t' 'NR > 3 { print $2 "|" $3 "|" $5 "|" $7 }')
@@ -113,8 +113,9 @@ check_zip() {
   local readme=$kWork/$folder/README.txt lines crlf
   lines=$(grep -c '' "$readme")
   crlf=$(grep -c $'\r$' "$readme")
-  [ "$lines" -gt 5 ] && [ "$lines" = "$crlf" ] ||
+  if [ "$lines" -le 5 ] || [ "$lines" != "$crlf" ]; then
     fail "$folder.zip: $crlf of $lines read-me lines end in CR LF"
+  fi
   grep -q "Control Panel\\\\Screen Saver.Vorlunda" "$readme" ||
     fail "$folder.zip: the read-me does not say where the user's schemes stay"
   echo "ok: $folder.zip"
