@@ -21,8 +21,9 @@ set(VORLUNDA_MSI ${CMAKE_BINARY_DIR}/Vorlunda-${VORLUNDA_RELEASE_VERSION}-${VORL
 set(VORLUNDA_ZIP ${CMAKE_BINARY_DIR}/Vorlunda-${VORLUNDA_RELEASE_VERSION}-${zip_arch}.zip)
 
 # One product code per version and architecture, the same in every build of
-# it: a rebuilt package of the installed version then repairs the installation
-# instead of adding a second one. The namespace is the package's upgrade code.
+# it: Windows then takes a rebuilt package of the installed version for the
+# same product instead of installing a second one beside it. The namespace is
+# the package's upgrade code.
 string(UUID product_code NAMESPACE 3B1E6F52-8C0A-4D47-9E2B-6A1F0C7D5E93
        NAME "Vorlunda ${VORLUNDA_MSI_ARCH} ${product_version}" TYPE SHA1 UPPER)
 

@@ -49,6 +49,8 @@ restore_prefix() {
 trap restore_prefix EXIT
 restore_prefix
 
+# The help viewers find the help files by name in the system folder, beside
+# the saver.
 expect_payload_installed() {
   local file
   for file in "${kPayload[@]}"; do
@@ -113,8 +115,8 @@ if [ -f "$kSystemDir/Vorlunda.scr" ]; then
     import -window root "$kArtefacts/installed-settings.png"
     echo "ok: /c opens \"$kSettingsTitle\""
     xdotool key --window "$(xdotool search --onlyvisible --name "^$kSettingsTitle\$" | head -1)" \
-      Escape
-  elif compgen -G "$VORLUNDA_SOURCE_DIR/vorlunda/settings/*.cpp" >/dev/null; then
+      Escape 2>/dev/null
+  elif find "$VORLUNDA_SOURCE_DIR/vorlunda/settings" -name '*.cpp' 2>/dev/null | grep -q .; then
     fail "/c showed no window titled \"$kSettingsTitle\""
   else
     echo "skip: this program has no settings dialog yet, so /c opens no window"
