@@ -77,6 +77,8 @@ if(VORLUNDA_RUN_TESTS)
   foreach(script ${install_scripts})
     get_filename_component(stem ${script} NAME_WE)
     set_property(TEST e2e_${stem} APPEND PROPERTY FIXTURES_REQUIRED release)
+    # Each installation takes seconds under Wine, more on a busy machine.
+    set_property(TEST e2e_${stem} PROPERTY TIMEOUT 600)
     set_property(TEST e2e_${stem} APPEND PROPERTY ENVIRONMENT
       "VORLUNDA_MSI=${VORLUNDA_MSI}" "VORLUNDA_ZIP=${VORLUNDA_ZIP}" "VORLUNDA_ICON=${icon}"
       "VORLUNDA_X86_MSI=${x86_build}/Vorlunda-${VORLUNDA_RELEASE_VERSION}-x86.msi"

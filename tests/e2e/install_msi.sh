@@ -29,8 +29,10 @@ make_upgrade_package "$kUpgradeVersion" "$kUpgradeCode" "$upgrade_msi" "$kUpgrad
 # The prefix is shared with the other tests: whatever this script installs or
 # changes is undone, also when it stops early.
 saved_saver=$(reg_value "$kDesktopKey" SCRNSAVE.EXE)
-schemes_existed=0
-"$WINE" reg query "$kSchemesKey" </dev/null >/dev/null 2>&1 && schemes_existed=1
+key_exists() { "$WINE" reg query "$1" </dev/null >/dev/null 2>&1; }
+configuration_existed=0 schemes_existed=0
+key_exists "$kSaverKey" && configuration_existed=1
+key_exists "$kSchemesKey" && schemes_existed=1
 restore_prefix() {
   uninstall_product "$kUpgradeCode"
   uninstall_product "$code"
@@ -42,6 +44,8 @@ restore_prefix() {
   fi
   if [ "$schemes_existed" -eq 1 ]; then
     reg_delete_value "$kSchemesKey" "$kTestScheme"
+  elif [ "$configuration_existed" -eq 1 ]; then
+    "$WINE" reg delete "$kSchemesKey" /f </dev/null >/dev/null 2>&1
   else
     forget_configuration
   fi
