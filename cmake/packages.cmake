@@ -63,6 +63,12 @@ add_custom_command(
 add_custom_target(package_release DEPENDS ${VORLUNDA_MSI} ${VORLUNDA_ZIP})
 if(TARGET vorlunda_help)
   add_dependencies(package_release vorlunda_help)
+else()
+  foreach(file ${help_files})
+    if(NOT EXISTS ${file})
+      message(WARNING "package_release packages ${file}, which no target of this build makes")
+    endif()
+  endforeach()
 endif()
 
 # The scripts that install the packages find them through these; the x86
