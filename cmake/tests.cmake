@@ -79,6 +79,7 @@ endfunction()
 foreach(dir foundation ifs imgfile pallwork vorlunda)
   vorlunda_gtest(${dir}_tests ${PROJECT_SOURCE_DIR}/tests/${dir})
 endforeach()
+vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
 
 if(WIN32)
   file(GLOB win32_areas LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*)
