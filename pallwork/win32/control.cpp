@@ -103,6 +103,9 @@ bool pwControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     result = 0;
     return true;
   }
+  // The control's own procedure still sees them: a combo box closes its list
+  // when it loses the focus, a button presses under the mouse.
+  DispatchFocusAndMouse(message, wParam, lParam);
   return false;
 }
 

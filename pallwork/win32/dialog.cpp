@@ -139,6 +139,10 @@ bool pwDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   default:
     break;
   }
+  // Reported unhandled: the dialog manager restores the focus to the control
+  // that had it when the dialog is activated again.
+  if (DispatchFocusAndMouse(message, wParam, lParam))
+    return false;
   return pwWindow::HandleMessage(message, wParam, lParam, result);
 }
 

@@ -1,18 +1,12 @@
 #pragma once
 
 #include "foundation/dynarray.h"
+#include "pallwork/tablayout.h"
 #include "pallwork/win32/dialog.h"
 #include "pallwork/win32/tabbedsheetdialog.h"
 #include "pallwork/win32/tabcontrol.h"
 
 #include <cstdint>
-
-// Layout flags: where the dialog's other controls go when the tab control
-// grows to hold the largest sheet, and whether it may shrink.
-constexpr std::uint32_t kTabLayoutMoveRight = 1;
-constexpr std::uint32_t kTabLayoutMoveHalfRight = 2; // only without kTabLayoutMoveRight
-constexpr std::uint32_t kTabLayoutMoveDown = 4;
-constexpr std::uint32_t kTabLayoutNeverShrink = 8;
 
 // A dialog showing one of its sheets at a time in a tab control. It sizes
 // itself to the largest sheet when it opens, and owns its sheets.
@@ -42,6 +36,12 @@ public:
   pwTabbedDialogTabControl &Tabs() { return *tabControl_; }
 
 private:
+  pwTabLayout PlanLayout();
+  void ApplyLayout(const pwTabLayout &layout);
+  void MoveOtherControls(int dx, int dy);
+  void PlaceSheets();
+  void MoveFocusIntoSheet(pwTabbedSheetDialog *sheet);
+
   DynArray<pwTabbedSheetDialog *> sheets_; // owned
   std::uint32_t layoutFlags_;
   pwTabbedSheetDialog *currentSheet_ = nullptr; // not owned: one of sheets_

@@ -5,7 +5,7 @@
 #include "ifs/win32/display.h"
 #include "ifs/win32/windowdc.h"
 #include "tests/ifs/support/testfractals.h"
-#include "tests/win32/ifs/support/testwindow.h"
+#include "tests/win32/support/testwindow.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
-#include "tests/win32/ifs/support/testwindow.h"
+#include "tests/win32/support/testwindow.h"
 
 #include "ifs/win32/gdisurface.h"
+#include "tests/win32/support/messagepump.h"
 
 namespace {
 
@@ -37,13 +38,7 @@ TestWindow::~TestWindow() {
 
 void TestWindow::SetPaintSource(ifsGdiSurface *surface) { paintSource_ = surface; }
 
-void TestWindow::Pump() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
+void TestWindow::Pump() { PumpWaiting(); }
 
 void TestWindow::Repaint() {
   InvalidateRect(window_, nullptr, TRUE);

@@ -1,4 +1,4 @@
-#include "tests/win32/window/support/testcontrol.h"
+#include "tests/win32/support/testcontrol.h"
 
 #include "pallwork/win32/dialog.h"
 

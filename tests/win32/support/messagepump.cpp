@@ -1,18 +1,8 @@
-#include "tests/win32/window/support/messagepump.h"
+#include "tests/win32/support/messagepump.h"
 
 namespace {
 
 constexpr DWORD kPollMs = 10;
-
-void DispatchWaiting(HWND dialog) {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &message))
-      continue;
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
-}
 
 INPUT KeyInput(WORD virtualKey, bool up) {
   INPUT input = {};
@@ -25,10 +15,20 @@ INPUT KeyInput(WORD virtualKey, bool up) {
 
 } // namespace
 
+void PumpWaiting(HWND dialog) {
+  MSG message;
+  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
+    if (dialog != nullptr && IsWindow(dialog) && IsDialogMessageA(dialog, &message))
+      continue;
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+  }
+}
+
 bool PumpUntil(const std::function<bool()> &condition, DWORD timeoutMs, HWND dialog) {
   const DWORD start = GetTickCount();
   for (;;) {
-    DispatchWaiting(dialog);
+    PumpWaiting(dialog);
     if (condition())
       return true;
     if (GetTickCount() - start >= timeoutMs)

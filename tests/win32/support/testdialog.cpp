@@ -1,4 +1,4 @@
-#include "tests/win32/window/support/testdialog.h"
+#include "tests/win32/support/testdialog.h"
 
 namespace {
 constexpr UINT kRunScript = WM_APP + 1;
