@@ -32,6 +32,14 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
   set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
+# The end-to-end scripts read other processes' windows through this small
+# program of their own, run under Wine like the saver.
+if(WIN32 AND VORLUNDA_RUN_TESTS)
+  add_executable(probe ${PROJECT_SOURCE_DIR}/tests/tools/probe/probe.cpp)
+  target_link_libraries(probe PRIVATE user32 gdi32 comctl32)
+  target_link_options(probe PRIVATE -mconsole)
+endif()
+
 # Windows programs see the build tree through Wine's Z: drive; scripts and
 # native programs get the Unix paths.
 function(vorlunda_test_environment test kind)
@@ -45,6 +53,9 @@ function(vorlunda_test_environment test kind)
     list(APPEND env "VORLUNDA_SCR=${drive}$<TARGET_FILE:vorlunda_scr>"
          "WINE=${CMAKE_BINARY_DIR}/wine-run")
     set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
+  endif()
+  if(TARGET probe)
+    list(APPEND env "VORLUNDA_PROBE=${drive}$<TARGET_FILE:probe>")
   endif()
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
