@@ -131,3 +131,6 @@ click_scheme_box() { click_list_item "$kSettingsTitle" sheet:100 "$1" 10; }
 # A scheme's stored text, and whether it is switched on (its second field).
 stored_scheme() { reg_value "$kSchemesKey" "$1" | sed 's/^REG_SZ //'; }
 stored_enabled() { stored_scheme "$1" | cut -d, -f2; }
+
+# Screen geometry of a window or control as "left top width height".
+window_rect() { probe rect "$@"; }
