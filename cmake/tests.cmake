@@ -91,6 +91,7 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
   vorlunda_gtest(${dir}_tests ${PROJECT_SOURCE_DIR}/tests/${dir})
 endforeach()
 vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
+vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
 
 if(WIN32)
   # Host windows, message pumps and test dialogs shared by every Windows test

@@ -39,13 +39,14 @@ await_probe() {
 }
 
 settings_pid=
-# Starts the settings with the given arguments (default /c) and waits for the
-# dialog; a load warning box shows before it, so callers that expect one
-# pass --no-wait and deal with the box first.
+# Starts the settings with the given arguments (default /c; --bare for an
+# empty command line) and waits for the dialog. A load warning box shows
+# before it, so callers that expect one pass --no-wait and see to it first.
 start_settings() {
   local wait=1
   [ "${1:-}" = --no-wait ] && { wait=0; shift; }
   [ $# -eq 0 ] && set -- /c
+  [ "$1" = --bare ] && shift
   "$WINE" "$VORLUNDA_SCR" "$@" </dev/null >/dev/null 2>&1 &
   settings_pid=$!
   [ $wait -eq 1 ] || return 0
