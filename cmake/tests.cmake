@@ -107,6 +107,12 @@ if(WIN32)
       vorlunda_gtest(win32_${area}_tests ${area_dir} win32_test_support)
     endif()
   endforeach()
+  # Asks the help viewer for topics as the dialogs do, from a process of its
+  # own so the Windows version Wine reports can be chosen for it.
+  add_executable(help_probe ${PROJECT_SOURCE_DIR}/tests/win32/helpprobe/helpprobe.cpp)
+  target_link_libraries(help_probe PRIVATE ${VORLUNDA_ALL_LIBS})
+  target_link_options(help_probe PRIVATE -mconsole)
+  add_dependencies(help_probe vorlunda_help)
   if(VORLUNDA_RUN_TESTS)
     file(GLOB e2e_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
     foreach(script ${e2e_scripts})

@@ -22,6 +22,8 @@ RECT RectInParent(HWND window) {
   return rect;
 }
 
+bool IsKeyHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
+
 bool IsFocusInside(HWND window) {
   HWND focus = GetFocus();
   return window != nullptr && focus != nullptr && (focus == window || IsChild(window, focus));
@@ -82,6 +84,21 @@ bool pwTabbedDialog::OnInitDialog(HWND focus) {
   PlaceSheets();
   ShowSelectedSheet();
   return OnInitTabbedDialog(focus);
+}
+
+// Control objects take Ctrl+Tab themselves. On any other control the dialog
+// manager takes Tab for a move to the next control, Ctrl or not, and asks
+// this dialog for it; with Ctrl held that move becomes a switch of tabs.
+bool pwTabbedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+  if (message == WM_NEXTDLGCTL && lParam == 0 && IsKeyHeld(VK_TAB) && IsKeyHeld(VK_CONTROL)) {
+    if (wParam != 0)
+      tabControl_->Previous();
+    else
+      tabControl_->Next();
+    result = 0;
+    return true;
+  }
+  return pwDialog::HandleMessage(message, wParam, lParam, result);
 }
 
 pwTabLayout pwTabbedDialog::PlanLayout() {

@@ -17,6 +17,8 @@ public:
   ~pwTabbedDialog() override;
 
   bool OnInitDialog(HWND focus) override;
+  // Ctrl+Tab on a control without an object of its own.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
   // Constructs the sheets and adds each with AddSheet.
   virtual void AddSheets() = 0;

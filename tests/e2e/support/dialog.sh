@@ -117,3 +117,20 @@ reg_value() {
     sed -n 's/^    .*    \(REG_[A-Z_]*\)    \(.*\)$/\1 \2/p'
 }
 reg_key_exists() { "$WINE" reg query "$1" >/dev/null 2>&1; }
+
+# The settings dialog's own buttons, clicked with the mouse.
+click_ok() { click_control "$kSettingsTitle" 1; }
+click_cancel() { click_control "$kSettingsTitle" 2; }
+
+# Scheme list of the settings, on the Schemes sheet.
+scheme_count() { probe lbcount "$kSettingsTitle" sheet:100; }
+scheme_selection() { probe lbsel "$kSettingsTitle" sheet:100; }
+# Clicks inside the check box of item $1: the box starts 5 pixels in.
+click_scheme_box() { click_list_item "$kSettingsTitle" sheet:100 "$1" 10; }
+
+# A scheme's stored text, and whether it is switched on (its second field).
+stored_scheme() { reg_value "$kSchemesKey" "$1" | sed 's/^REG_SZ //'; }
+stored_enabled() { stored_scheme "$1" | cut -d, -f2; }
+
+# Screen geometry of a window or control as "left top width height".
+window_rect() { probe rect "$@"; }

@@ -9,8 +9,8 @@
 // TITLE is a visible top-level window's exact title. CONTROL names a control
 // of that window: N is the child with id N; sheet:N is the control with id N
 // on the child dialog shown now (a tab page); any:N is the first visible
-// descendant with id N. -t sets how long to wait for the window (default
-// 5000 ms; 0 looks once).
+// descendant with id N; a dot is the window itself. -t sets how long to wait for the window
+// (default 5000 ms; 0 looks once).
 //
 // Commands:
 //   wait TITLE               the window exists (waits up to -t, default 10 s)
@@ -141,6 +141,8 @@ HWND VisibleSheet(HWND top) {
 }
 
 HWND FindControl(HWND top, const char *spec) {
+  if (std::strcmp(spec, ".") == 0)
+    return top;
   if (std::strncmp(spec, "sheet:", 6) == 0) {
     HWND sheet = VisibleSheet(top);
     return sheet != nullptr ? GetDlgItem(sheet, std::atoi(spec + 6)) : nullptr;

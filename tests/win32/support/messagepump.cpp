@@ -57,6 +57,16 @@ void PressKey(WORD virtualKey, bool control, bool shift) {
   SendInput(count, inputs, sizeof(INPUT));
 }
 
+void ClickAt(POINT screen) {
+  SetCursorPos(screen.x, screen.y);
+  INPUT inputs[2] = {};
+  inputs[0].type = INPUT_MOUSE;
+  inputs[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+  inputs[1].type = INPUT_MOUSE;
+  inputs[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(2, inputs, sizeof(INPUT));
+}
+
 bool BringToFront(HWND window) {
   ShowWindow(window, SW_SHOW);
   SetForegroundWindow(window);

@@ -17,5 +17,8 @@ void PumpFor(DWORD milliseconds, HWND dialog = nullptr);
 // with Ctrl and Shift held around it when asked.
 void PressKey(WORD virtualKey, bool control = false, bool shift = false);
 
+// A left click at a screen position through the system's input queue.
+void ClickAt(POINT screen);
+
 // Brings a top-level window to the front with the keyboard focus.
 bool BringToFront(HWND window);

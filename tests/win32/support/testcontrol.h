@@ -23,6 +23,8 @@ public:
   bool OnCommandNotify(int notifyCode) override;
   bool OnNotify(NMHDR *header, LRESULT &result) override;
   void OnScroll(UINT message, int scrollCode, int position) override;
+  void OnFocus(bool gained) override { focusChanges.push_back(gained); }
+  void OnButtonDown(int button, int, int) override { buttonDowns.push_back(button); }
 
   // Settings.
   bool consumeCommands = false;
@@ -44,4 +46,6 @@ public:
   int lastCaretIndex = -1;
   std::vector<int> scrollCodes;
   UINT lastScrollMessage = 0;
+  std::vector<bool> focusChanges; // true: gained
+  std::vector<int> buttonDowns;
 };

@@ -26,6 +26,8 @@ public:
   bool OnCharToItem(int character, int caretIndex, HWND listBox) override;
   void OnHelp(int controlId) override { helpIds.push_back(controlId); }
   void OnDestroy() override { ++destroyCount; }
+  void OnFocus(bool gained) override { ++(gained ? focusGained : focusLost); }
+  void OnButtonDown(int button, int, int) override { buttonDowns.push_back(button); }
 
   HWND Item(int controlId) const { return GetDlgItem(Window(), controlId); }
 
@@ -40,6 +42,9 @@ public:
   std::vector<int> dialogCharacters;
   HBRUSH colourBrush = nullptr; // answered to WM_CTLCOLOR*
   std::vector<int> colouredIds;
+  int focusGained = 0;
+  int focusLost = 0;
+  std::vector<int> buttonDowns;
 
 private:
   Script script_;

@@ -1,6 +1,6 @@
 #include "vorlunda/settings/win32/settingsaboutsheet.h"
 
-#include "pallwork/win32/dcguard.h"
+#include "foundation/win32/scopedwin.h"
 #include "pallwork/win32/urlcontrol.h"
 #include "vorlunda/settings/win32/settingsids.h"
 
@@ -9,23 +9,6 @@ namespace {
 constexpr const char *kMailLink = "mailto:vorlunda@example.org";
 constexpr const char *kWebLink = "https://vorlunda.example.org/";
 constexpr const char *kNameFace = "Times New Roman";
-
-// A memory device context of the screen's kind, deleted with the guard.
-class MemoryDC {
-public:
-  MemoryDC() : dc_(CreateCompatibleDC(nullptr)) {}
-  ~MemoryDC() {
-    if (dc_ != nullptr)
-      DeleteDC(dc_);
-  }
-  MemoryDC(const MemoryDC &) = delete;
-  MemoryDC &operator=(const MemoryDC &) = delete;
-
-  HDC Get() const { return dc_; }
-
-private:
-  HDC dc_;
-};
 
 int ClientHeight(HWND window) {
   RECT client = {};
@@ -58,8 +41,8 @@ void vSettingsAboutSheet::EnlargeName() {
     return;
   TEXTMETRICA metrics = {};
   {
-    MemoryDC dc;
-    pwSelectedObject selected(dc.Get(), nameFont_.Get());
+    MemoryDC dc(nullptr);
+    SelectedObject selected(dc.Get(), nameFont_.Get());
     GetTextMetricsA(dc.Get(), &metrics);
   }
   const HWND name = GetDlgItem(window_, IDC_ABOUT_NAME);

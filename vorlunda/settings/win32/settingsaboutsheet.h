@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pallwork/win32/gdiguard.h"
+#include "foundation/win32/scopedwin.h"
 #include "vorlunda/settings/win32/settingssheet.h"
 
 // The program's name, version, rights holder and where to reach the project.
@@ -15,5 +15,5 @@ private:
   // The product name as tall as the icon beside it.
   void EnlargeName();
 
-  pwGdiObject<HFONT> nameFont_;
+  GdiObject<HFONT> nameFont_;
 };
