@@ -70,6 +70,11 @@ function(vorlunda_gtest name dir)
   endif()
   file(GLOB support CONFIGURE_DEPENDS ${dir}/support/*.cpp)
   file(GLOB resources CONFIGURE_DEPENDS ${dir}/*.rc)
+  if(resources AND resource_parts)
+    # A test's script may include the product's templates, which the resource
+    # compiler does not report as dependencies.
+    set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${resource_parts}")
+  endif()
   add_executable(${name} ${sources} ${support} ${resources})
   target_link_libraries(${name} PRIVATE ${ARGN} ${VORLUNDA_ALL_LIBS} gtest_main)
   if(WIN32)
