@@ -59,11 +59,17 @@ start_settings() {
 }
 
 # Without a window manager nothing raises a window for the keyboard, so the
-# window is given the focus through X directly.
+# window is raised and given the focus through X directly; when another
+# program holds the activation (a help viewer, say), a click on the caption
+# takes it back, as a person would.
 activate_window() {
-  local id
+  local id rect
   id=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-  [ -n "$id" ] && xdotool windowfocus --sync "$id" 2>/dev/null
+  [ -n "$id" ] && xdotool windowraise "$id" windowfocus --sync "$id" 2>/dev/null
+  [ "$(probe foreground)" = "$1" ] && return 0
+  rect=$(probe -t 0 rect "$1") || return 0
+  set -- $rect
+  xdotool mousemove $(($1 + $3 / 2)) $(($2 + 8)) click 1
   return 0
 }
 
