@@ -41,6 +41,10 @@ vorlunda_library(ifs ifs foundation)
 vorlunda_library(imgfile imgfile foundation)
 vorlunda_library(pallwork pallwork imgfile foundation)
 vorlunda_library(vorlunda_core vorlunda pallwork imgfile ifs foundation)
+# The settings and edit-scheme dialogs with their portable rules; a library of
+# their own, so the rules are tested natively and the dialogs in-process.
+vorlunda_library(vorlunda_ui "vorlunda/editschm;vorlunda/settings" vorlunda_core pallwork imgfile
+                 ifs foundation)
 
 # The window library declares the saver and settings entry points and the
 # product defines them; the two static libraries therefore refer to each
@@ -52,4 +56,4 @@ if(WIN32 AND TARGET vorlunda_core)
   endif()
 endif()
 
-set(VORLUNDA_ALL_LIBS vorlunda_core pallwork imgfile ifs foundation ${VORLUNDA_SYSTEM_LIBS})
+set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_core pallwork imgfile ifs foundation ${VORLUNDA_SYSTEM_LIBS})

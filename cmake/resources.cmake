@@ -19,6 +19,11 @@ add_custom_command(
 add_custom_target(vorlunda_artwork DEPENDS ${artwork_dir}/vorlunda.ico ${artwork_dir}/link.cur)
 
 set(VORLUNDA_RESOURCE_SCRIPT ${PROJECT_SOURCE_DIR}/vorlunda/resources/vorlunda.rc)
+# The resource compiler reports no included files, so the parts of the script
+# and the id headers they read are named here.
+file(GLOB resource_parts CONFIGURE_DEPENDS
+     ${PROJECT_SOURCE_DIR}/vorlunda/resources/*.rc ${PROJECT_SOURCE_DIR}/vorlunda/resources/*.h
+     ${PROJECT_SOURCE_DIR}/vorlunda/*/win32/*ids.h)
 set_source_files_properties(${VORLUNDA_RESOURCE_SCRIPT} PROPERTIES
-  OBJECT_DEPENDS "${artwork_dir}/vorlunda.ico;${artwork_dir}/link.cur")
+  OBJECT_DEPENDS "${artwork_dir}/vorlunda.ico;${artwork_dir}/link.cur;${resource_parts}")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${artwork_dir} -I${PROJECT_SOURCE_DIR}")

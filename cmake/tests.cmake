@@ -32,6 +32,14 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
   set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
+# The end-to-end scripts read other processes' windows through this small
+# program of their own, run under Wine like the saver.
+if(WIN32 AND VORLUNDA_RUN_TESTS)
+  add_executable(probe ${PROJECT_SOURCE_DIR}/tests/tools/probe/probe.cpp)
+  target_link_libraries(probe PRIVATE user32 gdi32 comctl32)
+  target_link_options(probe PRIVATE -mconsole)
+endif()
+
 # Windows programs see the build tree through Wine's Z: drive; scripts and
 # native programs get the Unix paths.
 function(vorlunda_test_environment test kind)
@@ -46,6 +54,9 @@ function(vorlunda_test_environment test kind)
          "WINE=${CMAKE_BINARY_DIR}/wine-run")
     set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
   endif()
+  if(TARGET probe)
+    list(APPEND env "VORLUNDA_PROBE=${drive}$<TARGET_FILE:probe>")
+  endif()
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
   endif()
@@ -59,6 +70,11 @@ function(vorlunda_gtest name dir)
   endif()
   file(GLOB support CONFIGURE_DEPENDS ${dir}/support/*.cpp)
   file(GLOB resources CONFIGURE_DEPENDS ${dir}/*.rc)
+  if(resources AND resource_parts)
+    # A test's script may include the product's templates, which the resource
+    # compiler does not report as dependencies.
+    set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${resource_parts}")
+  endif()
   add_executable(${name} ${sources} ${support} ${resources})
   target_link_libraries(${name} PRIVATE ${ARGN} ${VORLUNDA_ALL_LIBS} gtest_main)
   if(WIN32)
@@ -79,6 +95,8 @@ endfunction()
 foreach(dir foundation ifs imgfile pallwork vorlunda)
   vorlunda_gtest(${dir}_tests ${PROJECT_SOURCE_DIR}/tests/${dir})
 endforeach()
+vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
+vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
 
 # The built help files read back natively: the tool's readers are compiled
 # into the test, so the sanitizer build checks them too.

@@ -1,6 +1,11 @@
 #include "pallwork/saverapp.h"
 
 #include "ifs/mathtrap.h"
+#include "vorlunda/settings/win32/settings.h"
 
-// The settings dialog arrives later; until then there is nothing to configure.
-void pwScreenSaverApp::Configure(pwWindowHandle) { InstallMathTrap(); }
+void pwScreenSaverApp::Configure(pwWindowHandle parent) {
+  InstallMathTrap();
+  vSettingsDlg *dialog = new vSettingsDlg(static_cast<HWND>(parent));
+  dialog->Execute();
+  delete dialog;
+}

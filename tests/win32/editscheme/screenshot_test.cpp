@@ -1,0 +1,149 @@
+#include "tests/win32/editscheme/support/editschemerun.h"
+#include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/windowshot.h"
+#include "vorlunda/editschm/win32/editschmids.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// Every sheet of the dialog at two resolutions, for a fully random and a
+// templated scheme, kept under test-tmp to be looked at. Wine reads the
+// resolution once per process, so each resolution is a child run of this
+// program with the setting made beforehand.
+constexpr char kDesktopKey[] = "Control Panel\\Desktop";
+constexpr char kLogPixels[] = "LogPixels";
+constexpr char kDpiVariable[] = "VORLUNDA_EDIT_SHOT_DPI";
+constexpr DWORD kChildMs = 60000;
+constexpr DWORD kSettleMs = 200;
+constexpr int kSolid = 5;
+constexpr int kFerns = 3;
+const char *const kSheetNames[] = {"general", "drawing", "rules", "filter"};
+
+// The desktop's resolution setting, put back however the test ends.
+class LogPixelsSetting {
+public:
+  LogPixelsSetting() {
+    RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
+                    &key_, nullptr);
+    DWORD size = sizeof(saved_);
+    DWORD type = 0;
+    hadValue_ = RegQueryValueExA(key_, kLogPixels, nullptr, &type,
+                                 reinterpret_cast<BYTE *>(&saved_), &size) == ERROR_SUCCESS &&
+                type == REG_DWORD;
+  }
+  ~LogPixelsSetting() {
+    if (hadValue_)
+      Set(saved_);
+    else
+      RegDeleteValueA(key_, kLogPixels);
+    RegCloseKey(key_);
+  }
+  LogPixelsSetting(const LogPixelsSetting &) = delete;
+  LogPixelsSetting &operator=(const LogPixelsSetting &) = delete;
+
+  bool Set(DWORD dpi) {
+    return RegSetValueExA(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi),
+                          sizeof(dpi)) == ERROR_SUCCESS;
+  }
+
+private:
+  HKEY key_ = nullptr;
+  DWORD saved_ = 0;
+  bool hadValue_ = false;
+};
+
+DWORD RunShotChild(int dpi) {
+  SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
+  char program[MAX_PATH] = {};
+  GetModuleFileNameA(nullptr, program, MAX_PATH);
+  std::string line = std::string("\"") + program +
+                     "\" --gtest_filter=EditSchemeShot.DISABLED_Capture "
+                     "--gtest_also_run_disabled_tests";
+  STARTUPINFOA startup = {};
+  startup.cb = sizeof(startup);
+  PROCESS_INFORMATION process = {};
+  DWORD code = STILL_ACTIVE;
+  if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                     &process)) {
+    if (WaitForSingleObject(process.hProcess, kChildMs) != WAIT_OBJECT_0)
+      TerminateProcess(process.hProcess, 1);
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+  }
+  SetEnvironmentVariableA(kDpiVariable, nullptr);
+  return code;
+}
+
+std::string ShotName(const char *kind, int sheet, const std::string &dpi) {
+  return std::string("editscheme-") + kind + "-" + kSheetNames[sheet] + "-" + dpi + "dpi.bmp";
+}
+
+// Nothing of a sheet may lie outside it, nor outside the tab's display area.
+void ExpectControlsInside(vEditSchemeDlg &dialog, int sheet) {
+  HWND page = SheetWindow(dialog, sheet);
+  RECT area = {};
+  GetWindowRect(page, &area);
+  RECT tabs = {};
+  GetWindowRect(dialog.Tabs().Window(), &tabs);
+  EXPECT_LE(area.right, tabs.right) << kSheetNames[sheet];
+  EXPECT_LE(area.bottom, tabs.bottom) << kSheetNames[sheet];
+  for (HWND child = GetWindow(page, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    RECT rect = {};
+    GetWindowRect(child, &rect);
+    EXPECT_TRUE(rect.left >= area.left && rect.top >= area.top && rect.right <= area.right &&
+                rect.bottom <= area.bottom)
+        << kSheetNames[sheet] << " control " << GetDlgCtrlID(child);
+  }
+}
+
+void CaptureEverySheet(int position, const char *kind, const std::string &dpi) {
+  vConfigMgr config = SampleConfig();
+  vNameSchemePair pair = PairAt(config, position);
+  RunEditScheme(pair, config, position, [&](vEditSchemeDlg &dialog) {
+    for (int sheet = 0; sheet < dialog.SheetCount(); ++sheet) {
+      dialog.ShowSheet(dialog.Sheet(sheet));
+      RedrawWindow(dialog.Window(), nullptr, nullptr,
+                   RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+      PumpFor(kSettleMs, dialog.Window());
+      ExpectControlsInside(dialog, sheet);
+      EXPECT_TRUE(SaveWindowShot(dialog.Window(), TestTmpPath(ShotName(kind, sheet, dpi))));
+    }
+  });
+}
+
+TEST(EditSchemeShot, EverySheetAtNinetySixAndOneHundredTwentyDpi) {
+  LogPixelsSetting setting;
+  for (int dpi : {96, 120}) {
+    ASSERT_TRUE(setting.Set(static_cast<DWORD>(dpi)));
+    EXPECT_EQ(RunShotChild(dpi), 0u) << dpi;
+    for (const char *kind : {"random", "templated"}) {
+      for (int sheet = 0; sheet < 4; ++sheet) {
+        const std::string path = TestTmpPath(ShotName(kind, sheet, std::to_string(dpi)));
+        FILE *file = std::fopen(path.c_str(), "rb");
+        EXPECT_NE(file, nullptr) << path;
+        if (file != nullptr)
+          std::fclose(file);
+      }
+    }
+  }
+}
+
+// Run by the test above in a process of its own.
+TEST(EditSchemeShot, DISABLED_Capture) {
+  const char *dpi = std::getenv(kDpiVariable);
+  ASSERT_NE(dpi, nullptr);
+  HDC screen = GetDC(nullptr);
+  EXPECT_EQ(GetDeviceCaps(screen, LOGPIXELSY), std::atoi(dpi));
+  ReleaseDC(nullptr, screen);
+  CaptureEverySheet(kSolid, "random", dpi);
+  CaptureEverySheet(kFerns, "templated", dpi);
+}
+
+} // namespace

@@ -1,0 +1,31 @@
+#include "vorlunda/editschm/win32/editschemesheet.h"
+
+#include "pallwork/helpviewer.h"
+#include "pallwork/msgbox.h"
+#include "vorlunda/editschm/win32/editscheme.h"
+
+vEditSchemeSheet::vEditSchemeSheet(vEditSchemeDlg *dialog, int templateId, vNameSchemePair *pair,
+                                   std::uint32_t helpTopic)
+    : pwTabbedSheetDialog(dialog->Window(), MAKEINTRESOURCEA(templateId)), dialog_(dialog),
+      pair_(pair), helpTopic_(helpTopic) {
+  SetHelpKey(VK_F1);
+}
+
+void vEditSchemeSheet::OnHelp(int) {
+  CurrentHelpViewer().ShowTopic(dialog_->Window(), kEditSchemeHelpFile, helpTopic_);
+}
+
+void vEditSchemeSheet::DisableControls(std::initializer_list<int> controlIds) {
+  for (int id : controlIds)
+    EnableControl(id, false);
+}
+
+bool vEditSchemeSheet::ReportInvalid(const Error &error, int controlId) {
+  dialog_->ShowSheet(this);
+  // Both dialog managers keep the focus: the dialog's goes to this sheet, the
+  // sheet's to the control, so the focus comes back there after the box.
+  dialog_->FocusControl(window_);
+  FocusControl(GetDlgItem(window_, controlId));
+  ShowErrorBox(dialog_->Window(), "Error", error);
+  return false;
+}

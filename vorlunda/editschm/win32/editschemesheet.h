@@ -1,0 +1,51 @@
+#pragma once
+
+#include "foundation/error.h"
+#include "pallwork/win32/tabbedsheetdialog.h"
+#include "vorlunda/config.h"
+
+#include <cstdint>
+#include <initializer_list>
+
+class vEditSchemeDlg;
+
+// The help file of the edit-scheme dialog and its topics: the dialog's own
+// topic, then one per sheet in tab order.
+constexpr const char *kEditSchemeHelpFile = "Vorlu12.hlp";
+constexpr std::uint32_t kEditSchemeHelpTopic = 259;
+constexpr std::uint32_t kFirstSheetHelpTopic = 260;
+
+// One page of the edit-scheme dialog. It shows the edited pair's values,
+// checks what was typed, and writes the values into a pair on request; it
+// never changes the pair by itself.
+class vEditSchemeSheet : public pwTabbedSheetDialog {
+public:
+  vEditSchemeSheet(vEditSchemeDlg *dialog, int templateId, vNameSchemePair *pair,
+                   std::uint32_t helpTopic);
+
+  void OnHelp(int controlId) override;
+
+  // Puts the pair's values into the controls.
+  virtual void Load() {}
+  // Reports the first invalid value and returns false; true when all pass.
+  virtual bool Validate() { return true; }
+  // Writes the controls' values into `pair`, which need not be the edited one.
+  virtual void Store(vNameSchemePair &) {}
+
+protected:
+  bool IsTemplated() const { return pair_->scheme.IsTemplated(); }
+  vEditSchemeDlg &Owner() const { return *dialog_; }
+  const vNameSchemePair &Pair() const { return *pair_; }
+
+  // A templated scheme does not carry these fields: their controls are
+  // disabled instead of loaded.
+  void DisableControls(std::initializer_list<int> controlIds);
+  // Brings this sheet to the front with the focus on the control and shows
+  // the error; returns false for Validate to pass on.
+  bool ReportInvalid(const Error &error, int controlId);
+
+private:
+  vEditSchemeDlg *dialog_; // not owned
+  vNameSchemePair *pair_;  // not owned: the dialog's
+  std::uint32_t helpTopic_;
+};

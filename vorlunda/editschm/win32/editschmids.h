@@ -1,0 +1,68 @@
+#pragma once
+
+// Templates and control ids of the edit-scheme dialog and its sheets, shared
+// by the resource script and the code. Plain definitions, so the resource
+// compiler reads them too.
+
+#define IDD_EDITSCHEME 2007
+#define IDD_EDITSCHEME_GENERAL 2008
+#define IDD_EDITSCHEME_DRAWING 2009
+#define IDD_EDITSCHEME_RULES 2010
+#define IDD_EDITSCHEME_FILTER 2011
+
+// The dialog.
+#define IDC_ES_TABS 100
+#define IDC_ES_TEST 101
+#define IDC_ES_HELP 102
+
+// General sheet. Each field's label has the id before it.
+#define IDC_GEN_NAME_LABEL 100
+#define IDC_GEN_NAME 101
+#define IDC_GEN_PROBABILITY_LABEL 102
+#define IDC_GEN_PROBABILITY_LOW 103
+#define IDC_GEN_PROBABILITY 104
+#define IDC_GEN_PROBABILITY_HIGH 105
+#define IDC_GEN_MINPERGROUP_LABEL 106
+#define IDC_GEN_MINPERGROUP 107
+#define IDC_GEN_MAXPERGROUP_LABEL 108
+#define IDC_GEN_MAXPERGROUP 109
+#define IDC_GEN_DELAY_LABEL 110
+#define IDC_GEN_DELAY 111
+#define IDC_GEN_DELAY_UNIT 112
+#define IDC_GEN_CONTRACTIVE 114
+#define IDC_GEN_TEMPLATED_NOTE 115
+
+// Drawing sheet.
+#define IDC_DRAW_COLOURS_LABEL 100
+#define IDC_DRAW_COLOURS 101
+#define IDC_DRAW_BRIGHTNESS_LABEL 102
+#define IDC_DRAW_BRIGHTNESS_LOW 103
+#define IDC_DRAW_BRIGHTNESS 104
+#define IDC_DRAW_BRIGHTNESS_HIGH 105
+#define IDC_DRAW_DENSITY_LABEL 106
+#define IDC_DRAW_DENSITY 107
+#define IDC_DRAW_MINSCALING_LABEL 108
+#define IDC_DRAW_MINSCALING 109
+#define IDC_DRAW_MAXSCALING_LABEL 110
+#define IDC_DRAW_MAXSCALING 111
+#define IDC_DRAW_CENTRING_LABEL 112
+#define IDC_DRAW_CENTRING 113
+#define IDC_DRAW_FIXEDPOINTS 115
+
+// Rules sheet: column headings, then one id per row and column, row 0 first.
+#define IDC_RULES_HEAD_SYSTEM 100
+#define IDC_RULES_HEAD_ENABLED 101
+#define IDC_RULES_HEAD_MIN 102
+#define IDC_RULES_HEAD_MAX 103
+#define IDC_RULES_LABEL0 105
+#define IDC_RULES_ENABLED0 111
+#define IDC_RULES_MIN0 117
+#define IDC_RULES_MAX0 123
+
+// Filter sheet.
+#define IDC_FILT_DISCARDS_LABEL 100
+#define IDC_FILT_DISCARDS 101
+#define IDC_FILT_GROUP 102
+#define IDC_FILT_ENABLED 104
+#define IDC_FILT_DIMENSION_LABEL 105
+#define IDC_FILT_DIMENSION 106

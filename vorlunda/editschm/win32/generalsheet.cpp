@@ -1,0 +1,96 @@
+#include "vorlunda/editschm/win32/generalsheet.h"
+
+#include "pallwork/win32/checkbox.h"
+#include "pallwork/win32/intedit.h"
+#include "pallwork/win32/scrollbar.h"
+#include "pallwork/win32/stredit.h"
+#include "vorlunda/editschm/win32/editscheme.h"
+#include "vorlunda/editschm/win32/editschmids.h"
+
+namespace {
+
+constexpr std::int32_t kMinProbability = 1;
+constexpr std::int32_t kMaxProbability = 100;
+constexpr std::int32_t kProbabilityLine = 1;
+constexpr std::int32_t kProbabilityPage = 10;
+constexpr std::int32_t kMinPerGroup = 1;
+constexpr std::int32_t kMaxPerGroup = 1000;
+constexpr std::int32_t kMaxDelay = 60;
+
+int ControlOf(vGeneralField field) {
+  switch (field) {
+  case vGeneralField::Name:
+    return IDC_GEN_NAME;
+  case vGeneralField::MinPerGroup:
+    return IDC_GEN_MINPERGROUP;
+  case vGeneralField::MaxPerGroup:
+    return IDC_GEN_MAXPERGROUP;
+  case vGeneralField::ClearDelay:
+    return IDC_GEN_DELAY;
+  }
+  return IDC_GEN_NAME;
+}
+
+} // namespace
+
+vEditSchemeGeneralSheet::vEditSchemeGeneralSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
+    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_GENERAL, pair, kFirstSheetHelpTopic) {}
+
+bool vEditSchemeGeneralSheet::OnInitDialog(HWND) {
+  name_ = MakeControl<pwStrEdit>(IDC_GEN_NAME, kCharNoSlashes);
+  name_->SetLimit(kSchemeNameFieldLimit);
+  probability_ = MakeControl<pwScrollbar>(IDC_GEN_PROBABILITY);
+  probability_->SetRange(kMinProbability, kMaxProbability, kProbabilityLine, kProbabilityPage);
+  minPerGroup_ = MakeControl<pwIntEdit>(IDC_GEN_MINPERGROUP);
+  minPerGroup_->SetRange(kMinPerGroup, kMaxPerGroup, 1);
+  maxPerGroup_ = MakeControl<pwIntEdit>(IDC_GEN_MAXPERGROUP);
+  maxPerGroup_->SetRange(kMinPerGroup, kMaxPerGroup, 1);
+  delay_ = MakeControl<pwIntEdit>(IDC_GEN_DELAY);
+  delay_->SetRange(0, kMaxDelay, 1);
+  contractive_ = MakeControl<pwCheckBox>(IDC_GEN_CONTRACTIVE);
+  Load();
+  return false;
+}
+
+void vEditSchemeGeneralSheet::Load() {
+  const vScheme &scheme = Pair().scheme;
+  ShowWindow(GetDlgItem(window_, IDC_GEN_TEMPLATED_NOTE), IsTemplated() ? SW_SHOW : SW_HIDE);
+  name_->SetText(Pair().name);
+  probability_->SetPosition(scheme.selectionProbability);
+  delay_->SetValue(scheme.clearDelay);
+  if (IsTemplated()) {
+    DisableControls({IDC_GEN_MINPERGROUP_LABEL, IDC_GEN_MINPERGROUP, IDC_GEN_MAXPERGROUP_LABEL,
+                     IDC_GEN_MAXPERGROUP, IDC_GEN_CONTRACTIVE});
+    return;
+  }
+  minPerGroup_->SetValue(scheme.minPerGroup);
+  maxPerGroup_->SetValue(scheme.maxPerGroup);
+  contractive_->SetChecked(scheme.contractiveRules);
+}
+
+vGeneralValues vEditSchemeGeneralSheet::Values() const {
+  vGeneralValues values;
+  values.name = name_->Text();
+  values.templated = IsTemplated();
+  values.minPerGroup = minPerGroup_->GetValue();
+  values.maxPerGroup = maxPerGroup_->GetValue();
+  values.clearDelay = delay_->GetValue();
+  return values;
+}
+
+bool vEditSchemeGeneralSheet::Validate() {
+  const vCheckResult<vGeneralField> result =
+      CheckGeneral(Values(), Owner().Config(), Owner().Position());
+  return result.Passed() || ReportInvalid(result.error, ControlOf(result.field));
+}
+
+void vEditSchemeGeneralSheet::Store(vNameSchemePair &pair) {
+  pair.name = name_->Text();
+  pair.scheme.selectionProbability = probability_->Position();
+  pair.scheme.clearDelay = delay_->GetValue();
+  if (IsTemplated())
+    return;
+  pair.scheme.minPerGroup = minPerGroup_->GetValue();
+  pair.scheme.maxPerGroup = maxPerGroup_->GetValue();
+  pair.scheme.contractiveRules = contractive_->IsChecked();
+}

@@ -1,0 +1,117 @@
+#include "vorlunda/settings/win32/settings.h"
+
+#include "pallwork/helpviewer.h"
+#include "pallwork/msgbox.h"
+#include "pallwork/win32/control.h"
+#include "vorlunda/resources/resource.h"
+#include "vorlunda/settings/schemelistrules.h"
+#include "vorlunda/settings/win32/settingsaboutsheet.h"
+#include "vorlunda/settings/win32/settingsgeneralsheet.h"
+#include "vorlunda/settings/win32/settingsids.h"
+#include "vorlunda/settings/win32/settingsschemessheet.h"
+
+namespace {
+
+// Never shrink; the buttons follow the tab control right and down.
+constexpr std::uint32_t kSettingsLayout =
+    kTabLayoutNeverShrink | kTabLayoutMoveRight | kTabLayoutMoveDown;
+
+constexpr const char *kDefaultsQuestion = "This will restore the default settings. Continue?";
+
+} // namespace
+
+vSettingsDlg::vSettingsDlg(HWND parent)
+    : pwTabbedDialog(parent, MAKEINTRESOURCEA(IDD_SETTINGS), true, IDC_SETTINGS_TABS,
+                     kSettingsLayout) {
+  SetHelpKey(VK_F1);
+  const Error loaded = config_.Load();
+  if (loaded.Severity() == kSeverityWarning)
+    ShowErrorBox(parent, "Warning", loaded);
+  // A first run, or a configuration beyond reading, starts from the built-in
+  // schemes rather than from nothing.
+  if (loaded.Failed())
+    config_.RestoreDefaults();
+}
+
+vSettingsDlg::~vSettingsDlg() { CurrentHelpViewer().Close(helpOwner_, kHelpFileName); }
+
+void vSettingsDlg::AddSheets() {
+  AddSheet("Schemes", new vSettingsSchemesSheet(this));
+  AddSheet("General", new vSettingsGeneralSheet(this));
+  AddSheet("About", new vSettingsAboutSheet(this));
+}
+
+bool vSettingsDlg::OnInitTabbedDialog(HWND) {
+  helpOwner_ = window_;
+  CentreWindow(Parent());
+  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VORLUNDA));
+  SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  for (int id : {IDC_SETTINGS_DEFAULTS, IDOK, IDCANCEL, IDC_SETTINGS_HELP})
+    MakeControl<pwControl>(id);
+  if (SheetCount() > 0) {
+    const HWND sheet = Sheet(0)->Window();
+    SendMessageA(window_, WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(sheet), TRUE);
+    SendMessageA(sheet, WM_NEXTDLGCTL,
+                 reinterpret_cast<WPARAM>(GetDlgItem(sheet, IDC_SCHEMES_LIST)), TRUE);
+  }
+  return false;
+}
+
+vSettingsSheet *vSettingsDlg::SettingsSheet(std::int32_t index) const {
+  // Every sheet this dialog adds is one of its own.
+  return static_cast<vSettingsSheet *>(Sheet(index));
+}
+
+void vSettingsDlg::StoreSheets() {
+  for (std::int32_t i = 0; i < SheetCount(); ++i)
+    SettingsSheet(i)->Store();
+}
+
+void vSettingsDlg::LoadSheets() {
+  for (std::int32_t i = 0; i < SheetCount(); ++i)
+    SettingsSheet(i)->Load();
+}
+
+bool vSettingsDlg::OnCommand(int notifyCode, int commandId, HWND) {
+  if (notifyCode != BN_CLICKED)
+    return false;
+  switch (commandId) {
+  case IDOK:
+    OnOk();
+    return true;
+  case IDCANCEL:
+    EndDialog(window_, 0);
+    return true;
+  case IDC_SETTINGS_DEFAULTS:
+    OnDefaults();
+    return true;
+  case IDC_SETTINGS_HELP:
+    CurrentHelpViewer().ShowContents(window_, kHelpFileName);
+    return true;
+  default:
+    return false;
+  }
+}
+
+void vSettingsDlg::OnOk() {
+  StoreSheets();
+  const Error stored = config_.Store();
+  if (stored.Succeeded()) {
+    EndDialog(window_, 1);
+    return;
+  }
+  ShowErrorBox(window_, "Error storing configuration", stored);
+}
+
+void vSettingsDlg::OnDefaults() {
+  if (MessageBoxA(window_, kDefaultsQuestion, "Defaults", MB_YESNO) != IDYES)
+    return;
+  config_.RestoreDefaults();
+  LoadSheets();
+}
+
+void vSettingsDlg::OnHelp(int controlId) {
+  const bool onTabs = controlId == IDC_SETTINGS_TABS;
+  const std::uint32_t context = SettingsHelpContext(onTabs, Tabs().CurrentSelection());
+  CurrentHelpViewer().ShowTopic(window_, kHelpFileName, context);
+}
