@@ -57,6 +57,7 @@ pwTabbedDialog::~pwTabbedDialog() {
   for (std::int32_t i = 0; i < sheets_.Count(); ++i)
     sheets_[i]->SetTabControl(nullptr);
   delete tabControl_;
+  tabControl_ = nullptr;
   while (sheets_.Count() > 0)
     delete sheets_.RemoveAt(0);
 }
@@ -90,7 +91,8 @@ bool pwTabbedDialog::OnInitDialog(HWND focus) {
 // manager takes Tab for a move to the next control, Ctrl or not, and asks
 // this dialog for it; with Ctrl held that move becomes a switch of tabs.
 bool pwTabbedDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
-  if (message == WM_NEXTDLGCTL && lParam == 0 && IsKeyHeld(VK_TAB) && IsKeyHeld(VK_CONTROL)) {
+  if (message == WM_NEXTDLGCTL && lParam == 0 && tabControl_ != nullptr && IsKeyHeld(VK_TAB) &&
+      IsKeyHeld(VK_CONTROL)) {
     if (wParam != 0)
       tabControl_->Previous();
     else
@@ -152,9 +154,13 @@ void pwTabbedDialog::ShowSelectedSheet() {
   if (currentSheet_ != nullptr)
     ShowWindow(currentSheet_->Window(), SW_HIDE);
   currentSheet_ = sheet;
-  switch (DecideSheetFocus(focusInOld, FirstEnabledTabStop(sheet->Window()) != nullptr)) {
+  HWND firstTabStop = FirstEnabledTabStop(sheet->Window());
+  switch (DecideSheetFocus(focusInOld, firstTabStop != nullptr)) {
   case pwSheetFocus::kFirstTabStop:
-    MoveFocusIntoSheet(sheet);
+    // The dialog's own focus record goes to the sheet, the sheet's to its
+    // control, so both dialog managers restore the same control later.
+    FocusControl(sheet->Window());
+    sheet->FocusControl(firstTabStop);
     break;
   case pwSheetFocus::kTabControl:
     FocusControl(tabControl_->Window());
@@ -162,13 +168,6 @@ void pwTabbedDialog::ShowSelectedSheet() {
   case pwSheetFocus::kStay:
     break;
   }
-}
-
-// The dialog's own focus record goes to the sheet, the sheet's to its control,
-// so both dialog managers restore the same control later.
-void pwTabbedDialog::MoveFocusIntoSheet(pwTabbedSheetDialog *sheet) {
-  FocusControl(sheet->Window());
-  sheet->FocusControl(FirstEnabledTabStop(sheet->Window()));
 }
 
 void pwTabbedDialog::ShowSheet(pwTabbedSheetDialog *sheet) {

@@ -42,7 +42,6 @@ private:
   void ApplyLayout(const pwTabLayout &layout);
   void MoveOtherControls(int dx, int dy);
   void PlaceSheets();
-  void MoveFocusIntoSheet(pwTabbedSheetDialog *sheet);
 
   DynArray<pwTabbedSheetDialog *> sheets_; // owned
   std::uint32_t layoutFlags_;

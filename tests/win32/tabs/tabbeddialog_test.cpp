@@ -357,13 +357,20 @@ TEST_F(TabbedInput, CtrlTabWorksOnControlsWithoutObjects) {
   EXPECT_EQ(dialog->CurrentIndex(), 0);
 }
 
-TEST_F(TabbedInput, PlainTabMovesBetweenTheControlsOfASheet) {
+TEST_F(TabbedInput, PlainTabMovesThroughASheetAndOutOfIt) {
   ASSERT_TRUE(FocusOn(SheetItem(0, IDC_NAME)));
   Press(VK_TAB);
   EXPECT_TRUE(WaitForFocus(SheetItem(0, IDC_ENABLED)));
   Press(VK_TAB, false, true);
   EXPECT_TRUE(WaitForFocus(SheetItem(0, IDC_NAME)));
   EXPECT_EQ(dialog->CurrentIndex(), 0);
+
+  // Out at both edges of the sheet, into the controls around it.
+  Press(VK_TAB, false, true);
+  EXPECT_TRUE(WaitForFocus(Tabs()));
+  ASSERT_TRUE(FocusOn(SheetItem(0, IDC_ENABLED)));
+  Press(VK_TAB);
+  EXPECT_TRUE(WaitForFocus(GetDlgItem(dialog->Window(), IDOK)));
 }
 
 TEST_F(TabbedInput, MouseAndArrowKeysSwitchUnlessTheDialogVetoes) {
