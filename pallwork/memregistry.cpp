@@ -1,5 +1,7 @@
 #include "pallwork/memregistry.h"
 
+#include "foundation/ascii.h"
+
 #include <cassert>
 #include <cstring>
 
@@ -10,10 +12,8 @@ constexpr char kPathSeparator = '\\';
 // Registry names ignore the case of ASCII letters only.
 std::string Folded(const char *name) {
   std::string folded(name != nullptr ? name : "");
-  for (char &c : folded) {
-    if (c >= 'a' && c <= 'z')
-      c = static_cast<char>(c - 'a' + 'A');
-  }
+  for (char &c : folded)
+    c = FoldAsciiUpper(c);
   return folded;
 }
 

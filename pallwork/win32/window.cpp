@@ -1,6 +1,6 @@
 #include "pallwork/win32/window.h"
 
-#include "pallwork/win32/dcguard.h"
+#include "foundation/win32/scopedwin.h"
 
 #include <cinttypes>
 #include <cstdint>
@@ -184,12 +184,12 @@ bool pwWindow::DispatchFocusAndMouse(UINT message, WPARAM, LPARAM lParam) {
 void pwWindow::PaintWindow() {
   RECT rect = {};
   if (GetUpdateRect(window_, &rect, FALSE)) {
-    pwPaintDC dc(window_);
+    PaintDC dc(window_);
     OnPaint(dc.Get(), rect);
     return;
   }
   GetClientRect(window_, &rect);
-  pwWindowDC dc(window_);
+  WindowDC dc(window_);
   OnPaint(dc.Get(), rect);
 }
 

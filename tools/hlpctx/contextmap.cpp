@@ -58,6 +58,27 @@ bool ParseLine(const std::string &line, int lineNumber, ContextName &entry, std:
   return true;
 }
 
+bool Overlap(const InternalFile &a, const InternalFile &b) {
+  std::uint64_t aEnd = std::uint64_t(a.headerOffset) + a.reserved;
+  std::uint64_t bEnd = std::uint64_t(b.headerOffset) + b.reserved;
+  return a.headerOffset < bEnd && b.headerOffset < aEnd;
+}
+
+// The old block may be rewritten only when nothing else lives in it; a
+// damaged directory can point two files, or the directory itself, at the
+// same bytes.
+bool BlockIsOwn(const HlpFile &file, const InternalFile &block) {
+  if (Overlap(block, file.Directory())) {
+    return false;
+  }
+  for (const InternalFile &other : file.Files()) {
+    if (&other != &block && Overlap(block, other)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 } // namespace
 
 bool ParseContextNames(const std::string &text, std::vector<ContextName> &names,
@@ -126,12 +147,13 @@ bool WriteContextMap(const HlpFile &file, std::vector<MapEntry> entries,
   out = file.Bytes();
   std::uint32_t where = old->headerOffset;
   std::uint32_t reserved = old->reserved;
-  if (kFileHeaderSize + content.size() > old->reserved) {
+  bool ownBlock = BlockIsOwn(file, *old);
+  if (kFileHeaderSize + content.size() > old->reserved || !ownBlock) {
     where = static_cast<std::uint32_t>(out.size());
     reserved = static_cast<std::uint32_t>(kFileHeaderSize + content.size());
     out.resize(out.size() + reserved);
     Put32(out, old->directoryEntry, where);
-    if (old->reserved >= kFreeHeaderSize) {
+    if (ownBlock && old->reserved >= kFreeHeaderSize) {
       // The old space becomes the head of the free list.
       Put32(out, old->headerOffset, old->reserved);
       Put32(out, old->headerOffset + 4,

@@ -246,10 +246,13 @@ bool HlpFile::ReadDirectory(std::string &error) {
   if (!ForEachLeafEntry(bytes_, tree, "directory", readEntry, error)) {
     return false;
   }
+  directory_ = {"(directory)", directory, 0, reserved, used};
   for (InternalFile &file : files_) {
     Cursor fileHeader(bytes_, file.headerOffset, bytes_.size());
-    bool ok = fileHeader.U32(file.reserved) && fileHeader.U32(file.used) && fileHeader.Skip(1) &&
-              file.used <= bytes_.size() - fileHeader.Pos();
+    bool ok = file.headerOffset >= kHelpHeaderSize && fileHeader.U32(file.reserved) &&
+              fileHeader.U32(file.used) && fileHeader.Skip(1) &&
+              file.reserved <= bytes_.size() - file.headerOffset &&
+              file.used <= file.reserved - kFileHeaderSize;
     if (!ok) {
       error = "internal file " + file.name + " lies outside the help file";
       return false;

@@ -51,6 +51,8 @@ public:
 
   const std::vector<std::uint8_t> &Bytes() const { return bytes_; }
   const std::vector<InternalFile> &Files() const { return files_; }
+  // The directory's own block, named "(directory)".
+  const InternalFile &Directory() const { return directory_; }
   const InternalFile *Find(const std::string &name) const;
 
   // hash -> topic offset, from |CONTEXT.
@@ -67,6 +69,7 @@ private:
 
   std::vector<std::uint8_t> bytes_;
   std::vector<InternalFile> files_;
+  InternalFile directory_;
 };
 
 } // namespace hlp

@@ -6,6 +6,8 @@
 //   help_probe contents <text>     contents; waits until the viewer shows text
 //   help_probe topic <n> <text>    topic n; likewise
 //   help_probe close               HELP_QUIT / HH_CLOSE_ALL; waits for the viewer to go
+//   help_probe wait <text>         asks nothing; waits until the viewer shows text
+//   help_probe gone                asks nothing; waits until no viewer is open
 //   help_probe route <n>|contents|close
 //                                  prints the viewer call the request makes,
 //                                  without calling either viewer
@@ -132,6 +134,12 @@ int Show(int argc, char **argv) {
   if (mode == "topic" && argc == 4) {
     CurrentHelpViewer().ShowTopic(owner, kHelpFile, static_cast<std::uint32_t>(std::atoi(argv[2])));
     return WaitForText(argv[3]) ? 0 : 1;
+  }
+  if (mode == "wait" && argc == 3) {
+    return WaitForText(argv[2]) ? 0 : 1;
+  }
+  if (mode == "gone" && argc == 2) {
+    return WaitForViewerGone() ? 0 : 1;
   }
   if (mode == "close" && argc == 2) {
     CurrentHelpViewer().Close(owner, kHelpFile);

@@ -10,6 +10,17 @@ vNameSchemePair *vSchemeListbox::Pair(int index) const {
   return reinterpret_cast<vNameSchemePair *>(data);
 }
 
+bool vSchemeListbox::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+  if (pwCheckList::HandleMessage(message, wParam, lParam, result))
+    return true;
+  if (message != WM_CHAR || wParam < ' ')
+    return false;
+  const int caret = static_cast<int>(SendMessageA(window_, LB_GETCARETINDEX, 0, 0));
+  CharToItem(static_cast<int>(wParam), caret);
+  result = 0;
+  return true;
+}
+
 void vSchemeListbox::OnItemDoubleClick() {
   const HWND sheet = Dialog()->Window();
   const HWND editButton = GetDlgItem(sheet, IDC_SCHEMES_EDIT);

@@ -10,6 +10,11 @@ class vSchemeListbox : public pwCheckList {
 public:
   using pwCheckList::pwCheckList;
 
+  // Typed letters select by name here: a list box without the keyboard-input
+  // style never asks its dialog (WM_CHARTOITEM), and with that style it
+  // would also ask about every arrow key (WM_VKEYTOITEM), whose answer the
+  // dialog cannot give.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
   // Asks the sheet to edit the item, as the Edit button does.
   void OnItemDoubleClick() override;
   bool IsItemChecked(int index) override;

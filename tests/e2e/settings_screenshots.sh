@@ -1,0 +1,74 @@
+#!/bin/bash
+# Every sheet of the settings at 96 and 120 dots per inch: kept as pictures
+# to look at, and checked for controls that overlap or leave the dialog.
+set -u
+
+source "$(dirname "$0")/support/saver.sh"
+source "$(dirname "$0")/support/dialog.sh"
+
+readonly kDesktopKey='HKCU\Control Panel\Desktop'
+readonly kSheets=(schemes general about)
+
+# Wine reads the resolution when a program starts; put it back however this ends.
+restore_dpi() { "$WINE" reg delete "$kDesktopKey" /v LogPixels /f >/dev/null 2>&1; }
+trap restore_dpi EXIT
+
+# Visible controls, as "id class left top width height", without the tab
+# control, the sheets themselves and the group box, which hold others.
+visible_controls() {
+  probe controls "$kSettingsTitle" |
+    awk '$3 == 1 && $2 != "SysTabControl32" && $2 != "#32770" && !($2 == "Button" && $1 == -1) {
+      print $1, $2, $5, $6, $7, $8 }'
+}
+
+# Fails for any two visible controls that overlap, and for any control that
+# reaches past the dialog's client area.
+check_layout() {
+  local what=$1
+  local client
+  client=$(probe rect "$kSettingsTitle")
+  visible_controls | awk -v what="$what" -v client="$client" '
+    { id[NR] = $1 " " $2; l[NR] = $3; t[NR] = $4; r[NR] = $3 + $5; b[NR] = $4 + $6 }
+    END {
+      split(client, c, " ")
+      bad = 0
+      for (i = 1; i <= NR; i++) {
+        if (l[i] < c[1] || t[i] < c[2] || r[i] > c[1] + c[3] || b[i] > c[2] + c[4]) {
+          print "FAIL: " what ": control " id[i] " leaves the dialog"; bad++
+        }
+        for (j = i + 1; j <= NR; j++)
+          if (l[i] < r[j] && l[j] < r[i] && t[i] < b[j] && t[j] < b[i]) {
+            print "FAIL: " what ": controls " id[i] " and " id[j] " overlap"; bad++
+          }
+      }
+      if (!bad) print "ok: " what ": " NR " controls apart and inside"
+    }' | tee "$kArtefacts/layout.txt"
+  grep -q '^FAIL' "$kArtefacts/layout.txt" && failures=$((failures + 1))
+  return 0
+}
+
+forget_configuration
+for dpi in 96 120; do
+  "$WINE" reg add "$kDesktopKey" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  start_settings || continue
+  for index in 0 1 2; do
+    sheet=${kSheets[$index]}
+    await_probe "$sheet at $dpi dpi" "3 $index" tab "$kSettingsTitle" || continue
+    rect=($(window_rect "$kSettingsTitle"))
+    # Let the sheet finish painting before the picture.
+    sleep 0.5
+    import -window root -crop "${rect[2]}x${rect[3]}+${rect[0]}+${rect[1]}" +repage \
+      "$kArtefacts/settings-$sheet-${dpi}dpi.png"
+    check_layout "$sheet at $dpi dpi"
+    keys ctrl+Tab
+  done
+  keys Escape
+  expect_settings_end "screenshots at $dpi dpi"
+done
+# The larger resolution makes a larger dialog.
+small=$(identify -format '%w' "$kArtefacts/settings-schemes-96dpi.png" 2>/dev/null || echo 0)
+large=$(identify -format '%w' "$kArtefacts/settings-schemes-120dpi.png" 2>/dev/null || echo 0)
+[ "$large" -gt "$small" ] || fail "the dialog is not larger at 120 dpi ($small, $large)"
+
+forget_configuration
+finish_checks

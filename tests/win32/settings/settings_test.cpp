@@ -1,0 +1,303 @@
+#include "vorlunda/settings/win32/settings.h"
+
+#include "pallwork/helpviewer.h"
+#include "pallwork/regbackend.h"
+#include "pallwork/scratchregistry.h"
+#include "vorlunda/config.h"
+#include "vorlunda/settings/win32/settingsids.h"
+
+#include "tests/win32/support/messagepump.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWaitMs = 5000;
+constexpr const char *kTitle = "Vorlunda V1.2 Settings";
+
+// Records what the dialogs ask of the help viewer.
+class FakeHelpViewer : public pwHelpViewer {
+public:
+  struct Call {
+    std::string what;
+    HWND owner;
+    std::string file;
+    std::uint32_t context;
+  };
+
+  void ShowContents(pwWindowHandle owner, const char *fileName) override {
+    calls.push_back({"contents", static_cast<HWND>(owner), fileName, 0});
+  }
+  void ShowTopic(pwWindowHandle owner, const char *fileName, std::uint32_t context) override {
+    calls.push_back({"topic", static_cast<HWND>(owner), fileName, context});
+  }
+  void Close(pwWindowHandle owner, const char *fileName) override {
+    calls.push_back({"close", static_cast<HWND>(owner), fileName, 0});
+  }
+
+  std::vector<Call> calls;
+};
+
+// Passes every call to the scratch registry, except that writes fail.
+class UnwritableRegistry : public pwRegistryBackend {
+public:
+  explicit UnwritableRegistry(pwRegistryBackend &inner) : inner_(inner) {}
+  long CreateKey(const char *path, pwRegKey *key) override { return inner_.CreateKey(path, key); }
+  long CloseKey(pwRegKey key) override { return inner_.CloseKey(key); }
+  long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
+                  std::uint32_t *size) override {
+    return inner_.QueryValue(key, name, type, data, size);
+  }
+  long SetValue(pwRegKey, const char *, std::uint32_t, const unsigned char *,
+                std::uint32_t) override {
+    return 5; // ERROR_ACCESS_DENIED
+  }
+  long DeleteValue(pwRegKey key, const char *name) override {
+    return inner_.DeleteValue(key, name);
+  }
+  long QueryLongestValueName(pwRegKey key, std::uint32_t *length) override {
+    return inner_.QueryLongestValueName(key, length);
+  }
+  long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
+                 std::uint32_t *type) override {
+    return inner_.EnumValue(key, index, name, nameSize, type);
+  }
+
+private:
+  pwRegistryBackend &inner_;
+};
+
+// Runs a script from inside the dialog's own modal loop, once it is open.
+std::function<void(HWND)> *pendingScript = nullptr;
+vSettingsDlg *scriptedDialog = nullptr;
+
+void CALLBACK RunPendingScript(HWND, UINT, UINT_PTR timer, DWORD) {
+  // The dialog manager shows a modal dialog once its queue has run dry;
+  // until then the script waits for the next tick.
+  const HWND dialog = scriptedDialog->Window();
+  if (dialog == nullptr || !IsWindowVisible(dialog))
+    return;
+  KillTimer(nullptr, timer);
+  std::function<void(HWND)> script = *pendingScript;
+  script(dialog);
+}
+
+INT_PTR ExecuteWithScript(vSettingsDlg &dialog, std::function<void(HWND)> script) {
+  pendingScript = &script;
+  scriptedDialog = &dialog;
+  SetTimer(nullptr, 0, 50, RunPendingScript);
+  const INT_PTR result = dialog.Execute();
+  pendingScript = nullptr;
+  scriptedDialog = nullptr;
+  return result;
+}
+
+HWND VisibleSheet(HWND dialog) {
+  for (HWND child = GetWindow(dialog, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char name[16] = {};
+    GetClassNameA(child, name, sizeof name);
+    if (std::string(name) == "#32770" && IsWindowVisible(child))
+      return child;
+  }
+  return nullptr;
+}
+
+void Click(HWND button) { SendMessageA(button, BM_CLICK, 0, 0); }
+
+// A message box is modal, so it is read and answered from its own loop: the
+// first box with the title that shows within the next seconds.
+const char *awaitedBoxTitle = nullptr;
+std::string *awaitedBoxText = nullptr;
+
+std::string MessageText(HWND box) {
+  for (HWND child = GetWindow(box, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    char text[512] = {};
+    if ((GetWindowLongA(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON &&
+        GetWindowTextA(child, text, sizeof text) > 0 && std::string(text) != "OK")
+      return text;
+  }
+  return "";
+}
+
+void CALLBACK AnswerAwaitedBox(HWND, UINT, UINT_PTR timer, DWORD) {
+  HWND box = FindWindowA(nullptr, awaitedBoxTitle);
+  if (box == nullptr)
+    return;
+  KillTimer(nullptr, timer);
+  *awaitedBoxText = MessageText(box);
+  PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+void AnswerBoxLater(const char *title, std::string *text) {
+  awaitedBoxTitle = title;
+  awaitedBoxText = text;
+  SetTimer(nullptr, 0, 50, AnswerAwaitedBox);
+}
+
+class SettingsDialogTest : public ::testing::Test {
+protected:
+  void SetUp() override {
+    backend_ = CreateScratchRegistryBackend();
+    SetDefaultRegistryBackend(backend_.get());
+    SetCurrentHelpViewer(&help_);
+  }
+  void TearDown() override {
+    SetCurrentHelpViewer(nullptr);
+    SetDefaultRegistryBackend(nullptr);
+  }
+
+  // Presses F1 on a control and returns what the viewer was asked.
+  FakeHelpViewer::Call HelpOn(HWND dialog, HWND control) {
+    SetFocus(control);
+    const size_t before = help_.calls.size();
+    PressKey(VK_F1);
+    PumpUntil([&] { return help_.calls.size() > before; }, kWaitMs, dialog);
+    return help_.calls.size() > before ? help_.calls.back() : FakeHelpViewer::Call{};
+  }
+
+  std::unique_ptr<pwRegistryBackend> backend_;
+  FakeHelpViewer help_;
+};
+
+TEST_F(SettingsDialogTest, HelpKeyAsksForTheTopicOfWhereItIsPressed) {
+  auto *dialog = new vSettingsDlg(nullptr);
+  std::vector<FakeHelpViewer::Call> asked;
+  std::vector<std::uint32_t> expected;
+  HWND window = nullptr;
+  ExecuteWithScript(*dialog, [&](HWND dlg) {
+    window = dlg;
+    ASSERT_TRUE(BringToFront(dlg));
+    HWND tabs = GetDlgItem(dlg, IDC_SETTINGS_TABS);
+    struct Case {
+      int tab;
+      HWND control; // null: the named control on the visible sheet
+      int sheetControl;
+      std::uint32_t context;
+    };
+    const Case cases[] = {
+        {0, nullptr, IDC_SCHEMES_LIST, 257},
+        {0, nullptr, IDC_SCHEMES_NEW, 257},
+        {1, nullptr, IDC_GENERAL_DIRECTORY, 258},
+        {1, nullptr, IDC_GENERAL_INFOLINE, 258},
+        {0, tabs, 0, 257},
+        {1, tabs, 0, 258},
+        {2, tabs, 0, 256},
+        {1, GetDlgItem(dlg, IDOK), 0, 256},
+        {0, GetDlgItem(dlg, IDC_SETTINGS_DEFAULTS), 0, 256},
+    };
+    for (const Case &c : cases) {
+      dialog->ShowSheet(dialog->Sheet(c.tab));
+      HWND control =
+          c.control != nullptr ? c.control : GetDlgItem(VisibleSheet(dlg), c.sheetControl);
+      asked.push_back(HelpOn(dlg, control));
+      expected.push_back(c.context);
+    }
+    Click(GetDlgItem(dlg, IDC_SETTINGS_HELP));
+    Click(GetDlgItem(dlg, IDCANCEL));
+  });
+  ASSERT_EQ(asked.size(), expected.size());
+  for (size_t i = 0; i < asked.size(); ++i) {
+    EXPECT_EQ(asked[i].what, "topic") << "case " << i;
+    EXPECT_EQ(asked[i].context, expected[i]) << "case " << i;
+    EXPECT_EQ(asked[i].file, "Vorlu12.hlp") << "case " << i;
+    EXPECT_EQ(asked[i].owner, window) << "case " << i;
+  }
+  ASSERT_FALSE(help_.calls.empty());
+  EXPECT_EQ(help_.calls.back().what, "contents");
+  EXPECT_EQ(help_.calls.back().file, "Vorlu12.hlp");
+
+  // The help the dialog opened goes with it.
+  const size_t before = help_.calls.size();
+  delete dialog;
+  ASSERT_EQ(help_.calls.size(), before + 1);
+  EXPECT_EQ(help_.calls.back().what, "close");
+  EXPECT_EQ(help_.calls.back().file, "Vorlu12.hlp");
+  EXPECT_EQ(help_.calls.back().owner, window);
+}
+
+TEST_F(SettingsDialogTest, OkAndCancelEndWithTheirCodes) {
+  vSettingsDlg cancelled(nullptr);
+  EXPECT_EQ(ExecuteWithScript(cancelled, [](HWND dlg) { Click(GetDlgItem(dlg, IDCANCEL)); }), 0);
+  vConfigMgr stored;
+  EXPECT_EQ(stored.Load().Severity(), kSeverityError) << "Cancel stored something";
+
+  vSettingsDlg confirmed(nullptr);
+  EXPECT_EQ(ExecuteWithScript(confirmed, [](HWND dlg) { Click(GetDlgItem(dlg, IDOK)); }), 1);
+  EXPECT_TRUE(stored.Load().Succeeded());
+  EXPECT_EQ(stored.SchemeCount(), 13);
+}
+
+TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
+  UnwritableRegistry unwritable(*backend_);
+  SetDefaultRegistryBackend(&unwritable);
+  vSettingsDlg dialog(nullptr);
+  std::string boxText;
+  bool openAfterBox = false;
+  const INT_PTR result = ExecuteWithScript(dialog, [&](HWND dlg) {
+    AnswerBoxLater("Error storing configuration", &boxText);
+    Click(GetDlgItem(dlg, IDOK));
+    openAfterBox = IsWindow(dlg) && IsWindowVisible(dlg);
+    Click(GetDlgItem(dlg, IDCANCEL));
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_TRUE(openAfterBox);
+  EXPECT_EQ(boxText, "Unable to write the 'ScreenShots' registry value");
+}
+
+TEST_F(SettingsDialogTest, CheckMarkSwitchesTheSchemeAtOnce) {
+  vSettingsDlg dialog(nullptr);
+  bool before = false, after = false;
+  ExecuteWithScript(dialog, [&](HWND dlg) {
+    HWND list = GetDlgItem(VisibleSheet(dlg), IDC_SCHEMES_LIST);
+    const int height = static_cast<int>(SendMessageA(list, LB_GETITEMHEIGHT, 0, 0));
+    before = dialog.Config().SchemeAt(1)->scheme.enabled;
+    // Inside the box of the second item.
+    const LPARAM point = MAKELPARAM(8, height + height / 2);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageA(list, WM_LBUTTONUP, 0, point);
+    after = dialog.Config().SchemeAt(1)->scheme.enabled;
+    Click(GetDlgItem(dlg, IDCANCEL));
+  });
+  EXPECT_TRUE(before);
+  EXPECT_FALSE(after);
+}
+
+TEST_F(SettingsDialogTest, ProductNameIsAsTallAsTheIcon) {
+  vSettingsDlg dialog(nullptr);
+  LOGFONTA font = {};
+  int iconHeight = 0, nameHeight = 0, textHeight = 0;
+  ExecuteWithScript(dialog, [&](HWND dlg) {
+    HWND about = dialog.Sheet(2)->Window();
+    RECT icon = {}, name = {};
+    GetClientRect(GetDlgItem(about, IDC_ABOUT_ICON), &icon);
+    GetWindowRect(GetDlgItem(about, IDC_ABOUT_NAME), &name);
+    iconHeight = icon.bottom;
+    nameHeight = name.bottom - name.top;
+    HFONT handle =
+        reinterpret_cast<HFONT>(SendMessageA(GetDlgItem(about, IDC_ABOUT_NAME), WM_GETFONT, 0, 0));
+    GetObjectA(handle, sizeof font, &font);
+    HDC dc = CreateCompatibleDC(nullptr);
+    HGDIOBJ previous = SelectObject(dc, handle);
+    TEXTMETRICA metrics = {};
+    GetTextMetricsA(dc, &metrics);
+    textHeight = metrics.tmHeight;
+    SelectObject(dc, previous);
+    DeleteDC(dc);
+    Click(GetDlgItem(dlg, IDCANCEL));
+  });
+  EXPECT_GT(iconHeight, 0);
+  EXPECT_EQ(font.lfHeight, -iconHeight);
+  EXPECT_EQ(font.lfWeight, FW_BOLD);
+  EXPECT_TRUE(font.lfItalic);
+  EXPECT_STREQ(font.lfFaceName, "Times New Roman");
+  EXPECT_EQ(nameHeight, textHeight);
+}
+
+} // namespace
