@@ -145,3 +145,8 @@ String UniqueTestRegistryRoot() {
   root.Format("%s\\%lu", kTestRootParent, static_cast<unsigned long>(GetCurrentProcessId()));
   return root;
 }
+
+pwRegistryBackend &BuiltInRegistryBackend() {
+  static pwWin32Registry registry;
+  return registry;
+}

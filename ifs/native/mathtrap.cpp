@@ -1,37 +1,6 @@
 #include "ifs/mathtrap.h"
 
 #include <csignal>
-
-#if defined(_WIN32)
-
-#include "ifs/win32/floatfault.h"
-
-#include <float.h>
-#include <math.h>
-
-namespace {
-
-// The runtime resets the handler to the default before calling it.
-extern "C" void OnFloatSignal(int) {
-  std::signal(SIGFPE, OnFloatSignal);
-  _fpreset();
-}
-
-// Reporting every library error as handled keeps the runtime silent.
-int __cdecl OnMathError(struct _exception *) { return 1; }
-
-} // namespace
-
-void InstallMathTrap() {
-  // On 64-bit Windows a signal handler cannot change the state the faulting
-  // instruction resumes with, so a filter in front of it masks the fault.
-  InstallFloatFaultFilter();
-  std::signal(SIGFPE, OnFloatSignal);
-  __setusermatherr(OnMathError);
-}
-
-#else
-
 #include <cstdint>
 #include <ucontext.h>
 
@@ -87,5 +56,3 @@ void InstallHandler() {
 // Floating-point exceptions stay masked here, as the C library starts them;
 // the handler covers code that unmasks them.
 void InstallMathTrap() { InstallHandler(); }
-
-#endif
