@@ -40,24 +40,6 @@ pwMemoryRegistry::pwMemoryRegistry() : root_(new Key) {}
 
 pwMemoryRegistry::~pwMemoryRegistry() = default;
 
-long pwMemoryRegistry::TakeInjectedFailure(pwRegCall call) {
-  const auto found = failures_.find(call);
-  if (found == failures_.end() || found->second.remaining == 0)
-    return kRegSuccess;
-  InjectedFailure &failure = found->second;
-  if (failure.skip > 0) {
-    --failure.skip;
-    return kRegSuccess;
-  }
-  --failure.remaining;
-  return failure.code;
-}
-
-void pwMemoryRegistry::FailNext(pwRegCall call, int count, long code, int skip) {
-  assert(count >= 0 && skip >= 0 && code != kRegSuccess);
-  failures_[call] = InjectedFailure{skip, count, code};
-}
-
 pwMemoryRegistry::Key *pwMemoryRegistry::OpenKey(pwRegKey key) const {
   Key *const candidate = static_cast<Key *>(key);
   return openHandles_.count(candidate) != 0 ? candidate : nullptr;
@@ -84,8 +66,6 @@ pwMemoryRegistry::Value *pwMemoryRegistry::FindValue(Key &key, const char *name)
 }
 
 long pwMemoryRegistry::CreateKey(const char *path, pwRegKey *key) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::CreateKey))
-    return injected;
   if (path == nullptr || key == nullptr)
     return kRegInvalidParameter;
   Key *current = root_.get();
@@ -101,8 +81,6 @@ long pwMemoryRegistry::CreateKey(const char *path, pwRegKey *key) {
 }
 
 long pwMemoryRegistry::CloseKey(pwRegKey key) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::CloseKey))
-    return injected;
   const auto found = openHandles_.find(static_cast<Key *>(key));
   if (found == openHandles_.end())
     return kRegInvalidHandle;
@@ -113,8 +91,6 @@ long pwMemoryRegistry::CloseKey(pwRegKey key) {
 
 long pwMemoryRegistry::QueryValue(pwRegKey key, const char *name, std::uint32_t *type,
                                   unsigned char *data, std::uint32_t *size) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::QueryValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
@@ -141,8 +117,6 @@ long pwMemoryRegistry::QueryValue(pwRegKey key, const char *name, std::uint32_t 
 
 long pwMemoryRegistry::SetValue(pwRegKey key, const char *name, std::uint32_t type,
                                 const unsigned char *data, std::uint32_t size) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::SetValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
@@ -159,8 +133,6 @@ long pwMemoryRegistry::SetValue(pwRegKey key, const char *name, std::uint32_t ty
 }
 
 long pwMemoryRegistry::DeleteValue(pwRegKey key, const char *name) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::DeleteValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
@@ -172,8 +144,6 @@ long pwMemoryRegistry::DeleteValue(pwRegKey key, const char *name) {
 }
 
 long pwMemoryRegistry::QueryLongestValueName(pwRegKey key, std::uint32_t *length) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::QueryLongestValueName))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
@@ -188,8 +158,6 @@ long pwMemoryRegistry::QueryLongestValueName(pwRegKey key, std::uint32_t *length
 
 long pwMemoryRegistry::EnumValue(pwRegKey key, std::uint32_t index, char *name,
                                  std::uint32_t *nameSize, std::uint32_t *type) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::EnumValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;

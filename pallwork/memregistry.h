@@ -8,17 +8,6 @@
 #include <string>
 #include <vector>
 
-// The calls of a registry backend, for aiming injected failures.
-enum class pwRegCall {
-  CreateKey,
-  CloseKey,
-  QueryValue,
-  SetValue,
-  DeleteValue,
-  QueryLongestValueName,
-  EnumValue,
-};
-
 // A registry held in memory with the Win32 registry's rules where callers
 // see them: key and value names without regard to letter case, keys created
 // with their missing parents, values enumerated in the order first written,
@@ -42,10 +31,6 @@ public:
   long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
                  std::uint32_t *type) override;
 
-  // After `skip` more calls of that kind succeed as usual, the next `count`
-  // fail with `code` and change nothing.
-  void FailNext(pwRegCall call, int count, long code, int skip = 0);
-
   bool HasKey(const char *path) const;
   int OpenKeyCount() const;
   // Forgets every key and value; handles still open become invalid.
@@ -61,18 +46,11 @@ private:
     std::vector<Value> values;                           // in the order first written
     std::map<std::string, std::unique_ptr<Key>> subKeys; // by folded name
   };
-  struct InjectedFailure {
-    int skip = 0;
-    int remaining = 0;
-    long code = 0;
-  };
 
   Key *OpenKey(pwRegKey key) const;
   Key *FindKey(const char *path) const;
   Value *FindValue(Key &key, const char *name) const;
-  long TakeInjectedFailure(pwRegCall call);
 
   std::unique_ptr<Key> root_;
   std::map<Key *, int> openHandles_; // key → times opened and not yet closed
-  std::map<pwRegCall, InjectedFailure> failures_;
 };

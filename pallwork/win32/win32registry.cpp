@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr char kTestRootParent[] = "Software\\VorlundaTest";
 constexpr DWORD kMaxKeyNameSize = 256; // 255 characters and the NUL
 
 HKEY ToHkey(pwRegKey key) { return static_cast<HKEY>(key); }
@@ -126,24 +125,6 @@ long pwWin32Registry::DeleteRootTree() {
   if (root_.empty())
     return kRegInvalidParameter; // never the whole hive
   return DeleteKeyTree(HKEY_CURRENT_USER, root_.c_str());
-}
-
-pwScopedTestRegistry::pwScopedTestRegistry() : backend_(UniqueTestRegistryRoot()) {
-  (void)backend_.DeleteRootTree(); // left over by an earlier process with the same id
-  SetDefaultRegistryBackend(&backend_);
-}
-
-pwScopedTestRegistry::~pwScopedTestRegistry() {
-  SetDefaultRegistryBackend(nullptr);
-  (void)backend_.DeleteRootTree();
-  // Only succeeds once no other test process has a root there.
-  RegDeleteKeyA(HKEY_CURRENT_USER, kTestRootParent);
-}
-
-String UniqueTestRegistryRoot() {
-  String root;
-  root.Format("%s\\%lu", kTestRootParent, static_cast<unsigned long>(GetCurrentProcessId()));
-  return root;
 }
 
 pwRegistryBackend &BuiltInRegistryBackend() {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "foundation/string.h"
 #include "pallwork/regbackend.h"
 
 #include <string>
@@ -33,23 +32,3 @@ private:
 
   std::string root_;
 };
-
-// A registry root owned by one test process: installed as the default
-// backend while it lives, then deleted with everything below it.
-class pwScopedTestRegistry {
-public:
-  pwScopedTestRegistry();
-  ~pwScopedTestRegistry();
-  pwScopedTestRegistry(const pwScopedTestRegistry &) = delete;
-  pwScopedTestRegistry &operator=(const pwScopedTestRegistry &) = delete;
-
-  pwWin32Registry &Backend() { return backend_; }
-  // The root's path under the current user, for checking with other tools.
-  const char *Root() const { return backend_.Root(); }
-
-private:
-  pwWin32Registry backend_;
-};
-
-// "Software\VorlundaTest\<process id>"
-String UniqueTestRegistryRoot();
