@@ -2,11 +2,10 @@
 
 #include "pallwork/regbackend.h"
 
+#include "foundation/dynarray.h"
+#include "foundation/string.h"
+
 #include <cstdint>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
 
 // A registry held in memory with the Win32 registry's rules where callers
 // see them: key and value names without regard to letter case, keys created
@@ -38,19 +37,33 @@ public:
 
 private:
   struct Value {
-    std::string name;
-    std::uint32_t type;
-    std::vector<unsigned char> data;
+    String name;
+    std::uint32_t type = 0;
+    DynArray<unsigned char> data;
   };
+  // Owns its values and sub-keys; names are compared without regard to case.
   struct Key {
-    std::vector<Value> values;                           // in the order first written
-    std::map<std::string, std::unique_ptr<Key>> subKeys; // by folded name
+    Key() = default;
+    explicit Key(const String &keyName) : name(keyName) {}
+    ~Key();
+    Key(const Key &) = delete;
+    Key &operator=(const Key &) = delete;
+
+    String name;
+    DynArray<Value *> values; // in the order first written
+    DynArray<Key *> subKeys;
+  };
+  struct OpenHandle {
+    Key *key = nullptr;
+    int count = 0; // times opened and not yet closed
   };
 
+  std::int32_t HandleIndex(pwRegKey key) const;
   Key *OpenKey(pwRegKey key) const;
   Key *FindKey(const char *path) const;
-  Value *FindValue(Key &key, const char *name) const;
+  static Key *FindSubKey(const Key &key, const String &name);
+  static std::int32_t ValueIndex(const Key &key, const char *name);
 
-  std::unique_ptr<Key> root_;
-  std::map<Key *, int> openHandles_; // key → times opened and not yet closed
+  Key *root_; // owned
+  DynArray<OpenHandle> openHandles_;
 };

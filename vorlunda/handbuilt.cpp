@@ -8,7 +8,6 @@
 
 namespace {
 
-constexpr int kBoundsPoints = 10000;
 constexpr double kPi = 3.14159265358979323846;
 using Row = double[kRuleRowLength];
 

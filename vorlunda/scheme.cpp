@@ -1,5 +1,6 @@
 #include "vorlunda/scheme.h"
 
+#include "ifs/colour.h"
 #include "vorlunda/lenientnumber.h"
 #include "vorlunda/schemetokenizer.h"
 
@@ -20,7 +21,6 @@ constexpr double kMaxDimension = 2.0;
 constexpr double kMaxScaling = 10.0;
 constexpr std::int32_t kMaxPerGroup = 1000;
 constexpr double kMaxCentring = 10.0;
-constexpr std::int32_t kMaxBrightness = 765; // white: 255 on each of three channels
 
 // What a version-11 text means for the fields it cannot carry.
 constexpr std::int32_t kVersion11MaxDiscards = 10;

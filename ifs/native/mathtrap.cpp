@@ -1,15 +1,12 @@
 #include "ifs/mathtrap.h"
 
+#include "ifs/floatmasks.h"
+
 #include <csignal>
 #include <cstdint>
 #include <ucontext.h>
 
 namespace {
-
-constexpr std::uint32_t kSseMaskAll = 0x1f80; // MXCSR exception masks
-constexpr std::uint32_t kSseFlags = 0x003f;   // MXCSR exception flags
-constexpr std::uint16_t kX87MaskAll = 0x003f; // x87 control word masks
-constexpr std::uint16_t kX87Flags = 0x00ff;   // x87 status word flags and summary
 
 bool IsFloatCode(int code) {
   return code == FPE_FLTDIV || code == FPE_FLTOVF || code == FPE_FLTUND || code == FPE_FLTRES ||

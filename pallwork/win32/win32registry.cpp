@@ -53,8 +53,8 @@ LONG DeleteKeyTree(HKEY parent, const char *name) {
 
 pwWin32Registry::pwWin32Registry(const char *root) : root_(root != nullptr ? root : "") {}
 
-std::string pwWin32Registry::FullPath(const char *path) const {
-  if (root_.empty())
+String pwWin32Registry::FullPath(const char *path) const {
+  if (root_.IsEmpty())
     return path;
   if (*path == '\0')
     return root_;
@@ -68,8 +68,8 @@ long pwWin32Registry::CreateKey(const char *path, pwRegKey *key) {
   HKEY opened = nullptr;
   DWORD disposition = 0;
   const LONG result =
-      RegCreateKeyExA(HKEY_CURRENT_USER, FullPath(path).c_str(), 0, noClass,
-                      REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &opened, &disposition);
+      RegCreateKeyExA(HKEY_CURRENT_USER, FullPath(path).CStr(), 0, noClass, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &opened, &disposition);
   if (result == ERROR_SUCCESS)
     *key = opened;
   return result;
@@ -122,9 +122,9 @@ long pwWin32Registry::EnumValue(pwRegKey key, std::uint32_t index, char *name,
 }
 
 long pwWin32Registry::DeleteRootTree() {
-  if (root_.empty())
+  if (root_.IsEmpty())
     return kRegInvalidParameter; // never the whole hive
-  return DeleteKeyTree(HKEY_CURRENT_USER, root_.c_str());
+  return DeleteKeyTree(HKEY_CURRENT_USER, root_.CStr());
 }
 
 pwRegistryBackend &BuiltInRegistryBackend() {

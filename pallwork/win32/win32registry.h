@@ -1,8 +1,7 @@
 #pragma once
 
+#include "foundation/string.h"
 #include "pallwork/regbackend.h"
-
-#include <string>
 
 // The current user's registry. With a root, every path is taken below that
 // key instead, so tests can work on a tree of their own.
@@ -22,13 +21,13 @@ public:
   long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
                  std::uint32_t *type) override;
 
-  const char *Root() const { return root_.c_str(); }
+  const char *Root() const { return root_.CStr(); }
   // Removes the root key with everything below it; ERROR_FILE_NOT_FOUND when
   // it is already gone. Without a root there is nothing to remove.
   long DeleteRootTree();
 
 private:
-  std::string FullPath(const char *path) const;
+  String FullPath(const char *path) const;
 
-  std::string root_;
+  String root_;
 };

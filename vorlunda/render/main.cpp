@@ -79,6 +79,8 @@ void RunGroups(vFactory &factory, int groups, bool printInfo) {
 }
 
 Error WriteRows(const ifsSurface &surface, BmpFile &file) {
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(surface.Width()));
   for (int y = 0; y < surface.Height(); ++y) {
     Error result;
