@@ -8,7 +8,7 @@ if(WIN32)
   target_link_libraries(vorlunda_scr PRIVATE ${VORLUNDA_ALL_LIBS})
   vorlunda_product_options(vorlunda_scr)
   set_target_properties(vorlunda_scr PROPERTIES OUTPUT_NAME Vorlunda SUFFIX .scr)
-  add_dependencies(vorlunda_scr vorlunda_artwork)
+  add_dependencies(vorlunda_scr vorlunda_artwork vorlunda_help)
 endif()
 
 file(GLOB render_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/vorlunda/render/*.cpp)

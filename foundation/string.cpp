@@ -1,5 +1,7 @@
 #include "foundation/string.h"
 
+#include "foundation/ascii.h"
+
 #include <cassert>
 #include <cstdio>
 #include <cstring>
@@ -18,16 +20,10 @@ const char *OrEmpty(const char *text) { return text != nullptr ? text : ""; }
 
 int LengthOf(const char *text) { return static_cast<int>(std::strlen(text)); }
 
-// Case folding covers the ASCII letters only, whatever the C locale says.
-unsigned char FoldUpper(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  return (u >= 'a' && u <= 'z') ? static_cast<unsigned char>(u - 'a' + 'A') : u;
-}
-
-unsigned char FoldLower(char c) {
-  const unsigned char u = static_cast<unsigned char>(c);
-  return (u >= 'A' && u <= 'Z') ? static_cast<unsigned char>(u - 'A' + 'a') : u;
-}
+// Case folding covers the ASCII letters only, whatever the C locale says;
+// folded characters compare as unsigned bytes.
+unsigned char FoldUpper(char c) { return static_cast<unsigned char>(FoldAsciiUpper(c)); }
+unsigned char FoldLower(char c) { return static_cast<unsigned char>(FoldAsciiLower(c)); }
 
 bool EqualUpperFolded(const char *a, const char *b, int count) {
   for (int i = 0; i < count; ++i)

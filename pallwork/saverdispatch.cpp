@@ -1,17 +1,12 @@
 #include "pallwork/saverdispatch.h"
 
+#include "foundation/ascii.h"
+
 #include <cstdint>
 
 namespace {
 
 constexpr pwSaverDecision kNothing = {pwSaverAction::Nothing, nullptr};
-
-char FoldLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
-// As the C library's isspace in the "C" locale.
-bool IsWhiteSpace(char c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 pwSaverDecision DecidePreview(pwArgs &args, pwPlatform &platform) {
   if (args.Count() == 0)
@@ -37,22 +32,22 @@ pwSaverDecision DecidePasswordChange(const pwArgs &args, pwPlatform &platform) {
 } // namespace
 
 char SaverModeLetter(const char *argument) {
-  const char first = FoldLower(argument[0]);
+  const char first = FoldAsciiLower(argument[0]);
   if (first == '/' || first == '-')
-    return FoldLower(argument[1]);
+    return FoldAsciiLower(argument[1]);
   return first;
 }
 
 pwWindowHandle ParseWindowHandle(const char *text) {
   const char *p = text;
-  while (IsWhiteSpace(*p))
+  while (IsAsciiWhiteSpace(*p))
     ++p;
   const bool negative = *p == '-';
   if (*p == '+' || *p == '-')
     ++p;
   const std::uintptr_t limit = static_cast<std::uintptr_t>(INTPTR_MAX) + (negative ? 1u : 0u);
   std::uintptr_t magnitude = 0;
-  for (; IsDigit(*p); ++p) {
+  for (; IsAsciiDigit(*p); ++p) {
     const std::uintptr_t digit = static_cast<std::uintptr_t>(*p - '0');
     if (magnitude > (limit - digit) / 10) {
       magnitude = limit;

@@ -2,6 +2,7 @@
 
 #include "foundation/error.h"
 #include "foundation/string.h"
+#include "foundation/win32/scopedwin.h"
 #include "pallwork/saverinput.h"
 #include "pallwork/win32/window.h"
 
@@ -65,7 +66,9 @@ private:
   bool painted_ = false;
   bool closed_ = false;
   String shotDirectory_;
-  HDC shotDc_ = nullptr;
-  HBITMAP shotBitmap_ = nullptr;
+  // The captured screen while it is written; the device context goes first,
+  // so the bitmap is never deleted while selected.
+  GdiObject<HBITMAP> shotBitmap_;
+  MemoryDC shotDc_;
   pwSaverInput input_;
 };

@@ -1,6 +1,7 @@
 #!/bin/bash
-# Builds every target and runs every test: native, under AddressSanitizer and
-# UndefinedBehaviorSanitizer, and the Windows build under Wine.
+# Builds every target and the release files, and runs every test: native,
+# under AddressSanitizer and UndefinedBehaviorSanitizer, and the Windows build
+# under Wine.
 set -uo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root" || exit 1
@@ -27,6 +28,8 @@ step format check_format
 for target in native asan win64 win32; do
   step "build $target" "$root/scripts/build.sh" "$target"
 done
+# The release files, which the Windows tests install.
+step package "$root/scripts/package.sh"
 builds=${VORLUNDA_BUILD_ROOT:-$root/build}
 for target in native asan win64; do
   [ -d "$builds/$target" ] || continue

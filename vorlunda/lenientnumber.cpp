@@ -1,5 +1,7 @@
 #include "vorlunda/lenientnumber.h"
 
+#include "foundation/ascii.h"
+
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -12,14 +14,8 @@ namespace {
 // that adding a digit position never overflows.
 constexpr std::int64_t kExponentLimit = 1000000000;
 
-bool IsWhiteSpace(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-
 const char *SkipWhiteSpace(const char *p) {
-  while (IsWhiteSpace(*p))
+  while (IsAsciiWhiteSpace(*p))
     ++p;
   return p;
 }
@@ -33,7 +29,7 @@ bool TakeSign(const char *&p) {
 }
 
 const char *SkipDigits(const char *p) {
-  while (IsDigit(*p))
+  while (IsAsciiDigit(*p))
     ++p;
   return p;
 }
@@ -114,7 +110,7 @@ std::int32_t ReadLenientInt(const char *text) {
   const char *p = SkipWhiteSpace(text);
   const bool negative = TakeSign(p);
   std::int64_t magnitude = 0;
-  for (; IsDigit(*p); ++p)
+  for (; IsAsciiDigit(*p); ++p)
     magnitude = std::min(magnitude * 10 + (*p - '0'), kLimit);
   if (negative)
     return static_cast<std::int32_t>(-magnitude);

@@ -1,5 +1,7 @@
 #include "vorlunda/schemenames.h"
 
+#include "foundation/ascii.h"
+
 #include <algorithm>
 #include <cstdint>
 
@@ -23,7 +25,7 @@ struct CopyBase {
 
 bool AllDigits(const char *text, int begin, int end) {
   for (int i = begin; i < end; ++i)
-    if (text[i] < '0' || text[i] > '9')
+    if (!IsAsciiDigit(text[i]))
       return false;
   return true;
 }

@@ -1,8 +1,8 @@
 #include "ifs/win32/display.h"
 
+#include "foundation/win32/scopedwin.h"
 #include "ifs/colour.h"
 #include "ifs/surface.h"
-#include "ifs/win32/windowdc.h"
 
 #include <vector>
 
@@ -47,7 +47,7 @@ HPALETTE CreateCubePalette(HDC dc, int *reserved) {
 }
 
 double AspectRatio(HWND window, int width, int height) {
-  ifsWindowDC dc(window);
+  WindowDC dc(window);
   if (dc.Get() == nullptr)
     return AspectRatio(0, 0, width, height);
   return AspectRatio(GetDeviceCaps(dc.Get(), LOGPIXELSX), GetDeviceCaps(dc.Get(), LOGPIXELSY),

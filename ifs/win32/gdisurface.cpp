@@ -1,7 +1,7 @@
 #include "ifs/win32/gdisurface.h"
 
+#include "foundation/win32/scopedwin.h"
 #include "ifs/win32/display.h"
-#include "ifs/win32/windowdc.h"
 
 #include <cstring>
 
@@ -23,7 +23,7 @@ Error ifsGdiSurface::Create(HWND window, int width, int height, HPALETTE palette
   Destroy();
   if (width <= 0 || height <= 0)
     return MakeError("The drawing area is empty.");
-  ifsWindowDC dc(window);
+  WindowDC dc(window);
   if (dc.Get() == nullptr)
     return MakeError("The window has no device context.");
   window_ = window;
@@ -98,7 +98,7 @@ void ifsGdiSurface::Present() {
   const ifsPixelRect dirty = Dirty();
   if (!IsCreated() || dirty.IsEmpty())
     return;
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr)
     return;
   CopyTo(dc.Get(), dirty);
@@ -127,7 +127,7 @@ void ifsGdiSurface::FinishGdiDrawing(const ifsPixelRect &area) {
 }
 
 void ifsGdiSurface::CopyTo(HDC dc, const ifsPixelRect &area) {
-  ifsSelectedPalette selected(dc, palette_);
+  SelectedPalette selected(dc, palette_);
   // A device context fresh from GetDC maps through the palette only once the
   // palette is realised there; an already realised one leaves the system
   // palette as it is, so this costs little.

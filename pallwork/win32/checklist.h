@@ -1,7 +1,8 @@
 #pragma once
 
 #include "foundation/string.h"
-#include "pallwork/win32/gdiguard.h"
+#include "foundation/win32/scopedwin.h"
+#include "pallwork/typeahead.h"
 #include "pallwork/win32/listbox.h"
 
 #include <cstdint>
@@ -23,16 +24,24 @@ public:
   // The default redraws the item.
   virtual void SetItemChecked(int index, bool checked);
   virtual String ItemText(int index) = 0;
+  // Typing found no item. The default beeps.
+  virtual void OnSearchMiss();
 
   int ItemHeight() const { return itemHeight_; }
   int CheckBoxSize() const { return checkBoxSize_; }
 
 private:
+  void DrawWholeItem(const DRAWITEMSTRUCT &record);
+  void DrawCheckBox(HDC dc, const RECT &item, bool selected, bool checked);
+  void DrawItemText(HDC dc, const RECT &item, bool selected, const String &text);
+  // The measured height, or the list's own before any measuring.
+  std::int32_t EffectiveItemHeight() const;
+
   std::int32_t itemHeight_ = 0;
   HFONT font_ = nullptr; // not owned: the dialog's
-  pwGdiObject<HPEN> normalPen_;
-  pwGdiObject<HPEN> highlightPen_;
+  GdiObject<HPEN> normalPen_;
+  GdiObject<HPEN> highlightPen_;
   std::int32_t checkBoxSize_ = 0;
   std::int32_t textOffset_ = 0;
-  String searchBuffer_;
+  pwTypeAhead typeAhead_;
 };

@@ -23,6 +23,18 @@ bool IsKeyMessage(UINT message) {
 
 bool IsKeyHeld(int virtualKey) { return GetKeyState(virtualKey) < 0; }
 
+// The dialog whose controls Tab walks: a sheet is a dialog inside another
+// (a child with WS_EX_CONTROLPARENT), and Tab leaves it for the controls
+// around it, as the dialog manager's own Tab does.
+HWND OutermostDialog(HWND dialog) {
+  HWND window = dialog;
+  while ((GetWindowLongPtrA(window, GWL_STYLE) & WS_CHILD) != 0 &&
+         (GetWindowLongPtrA(window, GWL_EXSTYLE) & WS_EX_CONTROLPARENT) != 0 &&
+         GetParent(window) != nullptr)
+    window = GetParent(window);
+  return window;
+}
+
 } // namespace
 
 pwControl::pwControl(pwDialog *dialog, int controlId, bool autoDelete)
@@ -103,11 +115,14 @@ bool pwControl::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
     result = 0;
     return true;
   }
+  // The control's own procedure still sees them: a combo box closes its list
+  // when it loses the focus, a button presses under the mouse.
+  DispatchFocusAndMouse(message, wParam, lParam);
   return false;
 }
 
-// In a tabbed dialog the control takes Tab itself: the dialog manager would
-// stop at the sheet's edge, and Ctrl+Tab has to reach the tab control.
+// In a tabbed dialog the control takes Tab itself, so that Ctrl+Tab reaches
+// the tab control.
 bool pwControl::HandleTabKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
   if (message == WM_GETDLGCODE) {
     result = CallPreviousProcedure(message, wParam, lParam) | DLGC_WANTTAB;
@@ -118,7 +133,7 @@ bool pwControl::HandleTabKey(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   if (message == WM_KEYDOWN) {
     const bool backwards = IsKeyHeld(VK_SHIFT);
     if (!IsKeyHeld(VK_CONTROL))
-      SendMessageA(dialog_->Window(), WM_NEXTDLGCTL, backwards ? 1 : 0, 0);
+      SendMessageA(OutermostDialog(dialog_->Window()), WM_NEXTDLGCTL, backwards ? 1 : 0, 0);
     else if (backwards)
       dialog_->TabControl()->Previous();
     else

@@ -19,7 +19,7 @@ bool IsIntegerResource(const char *name) {
 // These messages return their result from the dialog procedure itself rather
 // than through DWLP_MSGRESULT.
 bool ReturnsResultDirectly(UINT message) {
-  return message == WM_CHARTOITEM || message == WM_INITDIALOG ||
+  return message == WM_CHARTOITEM || message == WM_VKEYTOITEM || message == WM_INITDIALOG ||
          (message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC);
 }
 
@@ -132,6 +132,12 @@ bool pwDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return RouteMeasureItem(reinterpret_cast<MEASUREITEMSTRUCT *>(lParam));
   case WM_CHARTOITEM:
     return RouteCharToItem(wParam, reinterpret_cast<HWND>(lParam), result);
+  case WM_VKEYTOITEM:
+    // Unanswered, the dialog manager answers 0, which a list box that wants
+    // keyboard input takes as "go to item 0" on every key; -1 lets the list
+    // move its selection as usual.
+    result = -1;
+    return true;
   case WM_HSCROLL:
   case WM_VSCROLL:
     RouteScroll(message, wParam, lParam);
@@ -139,6 +145,10 @@ bool pwDialog::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
   default:
     break;
   }
+  // Reported unhandled: the dialog manager restores the focus to the control
+  // that had it when the dialog is activated again.
+  if (DispatchFocusAndMouse(message, wParam, lParam))
+    return false;
   return pwWindow::HandleMessage(message, wParam, lParam, result);
 }
 

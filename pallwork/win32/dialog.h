@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <utility>
 
 class pwControl;
 class pwTabSwitch;
@@ -58,7 +59,25 @@ public:
   void SetTabControl(pwTabSwitch *tabControl) { tabControl_ = tabControl; }
   pwTabSwitch *TabControl() const { return tabControl_; }
 
-  // Bookkeeping for pwControl.
+  // Makes the object of one control of this dialog and returns it, for
+  // setting up or keeping. It is auto-delete: it goes with the control's
+  // window, or with the dialog when it never got one. Made before Execute,
+  // it waits for WM_INITDIALOG to attach. Typical use in a constructor:
+  //   MakeControl<pwURLControl>(IDC_HOMEPAGE);
+  //   delay_ = MakeControl<pwIntEdit>(IDC_DELAY);
+  // Extra arguments go to the control's constructor after (dialog, id,
+  // autoDelete). The pointer is valid while the dialog's window exists.
+  template <class Control, class... Args> Control *MakeControl(int controlId, Args &&...args) {
+    return new Control(this, controlId, true, std::forward<Args>(args)...);
+  }
+
+private:
+  // The bookkeeping of the control objects is pwControl's alone: a control
+  // enters and leaves the maps as it attaches and detaches.
+  friend class pwControl;
+  // Tests read the bookkeeping through this; the product has no definition.
+  friend class pwDialogInspector;
+
   void AddPendingControl(pwControl *control);
   void ForgetPendingControl(pwControl *control);
   std::int32_t PendingControlCount() const { return pendingControls_.Count(); }
@@ -66,7 +85,6 @@ public:
   void RemoveControl(HWND window);
   pwControl *FindControl(HWND window);
 
-private:
   static INT_PTR CALLBACK DialogProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static INT_PTR ServeBeforeInitDialog(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 

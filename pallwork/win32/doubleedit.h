@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pallwork/editfilter.h"
 #include "pallwork/win32/editline.h"
 
 #include <cstdint>
@@ -24,5 +25,5 @@ private:
   double maximum_ = 0.0;
   double step_ = 1.0;
   std::int32_t decimals_ = 0;
-  bool pointSeen_ = false;
+  pwDecimalCharRule charRule_; // remembers the point between characters
 };

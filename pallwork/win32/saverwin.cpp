@@ -64,12 +64,11 @@ void pwScreenSaverWindow::OnDestroy() {
 
 void pwScreenSaverWindow::Paint(HDC dc, const RECT &rect) {
   painted_ = true;
-  if (shotBitmap_ == nullptr)
+  if (!shotBitmap_)
     return;
-  const HGDIOBJ previous = SelectObject(shotDc_, shotBitmap_);
-  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, shotDc_,
+  const SelectedObject selected(shotDc_.Get(), shotBitmap_.Get());
+  BitBlt(dc, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, shotDc_.Get(),
          rect.left, rect.top, SRCCOPY);
-  SelectObject(shotDc_, previous);
 }
 
 bool pwScreenSaverWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam,

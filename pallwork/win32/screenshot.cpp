@@ -1,9 +1,9 @@
 #include "pallwork/saverwin.h"
 
+#include "foundation/win32/scopedwin.h"
 #include "imgfile/bmp.h"
 #include "pallwork/msgbox.h"
 #include "pallwork/shotwriter.h"
-#include "pallwork/win32/dcguard.h"
 #include "pallwork/win32/filereq.h"
 #include "pallwork/win32/hourglass.h"
 
@@ -83,49 +83,36 @@ Error pwScreenSaverWindow::CaptureAndSave() {
   GetClientRect(window_, &client);
   const HPALETTE palette = GetPalette();
   Error result = Capture(palette, client.right, client.bottom);
-  if (shotDc_ == nullptr || shotBitmap_ == nullptr) {
-    if (shotDc_ != nullptr)
-      DeleteDC(shotDc_);
-    if (shotBitmap_ != nullptr)
-      DeleteObject(shotBitmap_);
-    shotDc_ = nullptr;
-    shotBitmap_ = nullptr;
-    return result;
-  }
-  String path;
-  const bool named = AskFileName(path);
-  const HDC shotDc = shotDc_;
-  const HBITMAP shotBitmap = shotBitmap_;
-  {
+  if (shotDc_ && shotBitmap_) {
+    String path;
+    const bool named = AskFileName(path);
     pwHourglass hourglass;
     UpdateWindow(window_);
     if (named && path.Length() > 0)
       result = WriteShot(path, palette, client.right, client.bottom);
-    shotDc_ = nullptr;
-    shotBitmap_ = nullptr;
   }
-  DeleteDC(shotDc);
-  DeleteObject(shotBitmap);
+  shotDc_.Reset();
+  shotBitmap_.Reset();
   return result;
 }
 
 Error pwScreenSaverWindow::Capture(HPALETTE palette, int width, int height) {
-  pwWindowDC windowDc(window_);
+  WindowDC windowDc(window_);
   if (windowDc.Get() == nullptr)
     return MakeError(kNoScreen);
   ShotInfo info = MakeShotInfo(width, height, palette != nullptr);
-  shotDc_ = CreateCompatibleDC(windowDc.Get());
-  shotBitmap_ = CreateDIBitmap(windowDc.Get(), &info.header, 0, nullptr, nullptr, 0);
-  if (shotDc_ == nullptr || shotBitmap_ == nullptr)
+  shotDc_.Reset(CreateCompatibleDC(windowDc.Get()));
+  shotBitmap_.Reset(CreateDIBitmap(windowDc.Get(), &info.header, 0, nullptr, nullptr, 0));
+  if (!shotDc_ || !shotBitmap_)
     return MakeError(kNoResources);
   pwHourglass hourglass;
   if (palette != nullptr) {
     // Stays selected until the file is written, so GetDIBits maps through it.
-    SelectPalette(shotDc_, palette, FALSE);
-    RealizePalette(shotDc_);
+    SelectPalette(shotDc_.Get(), palette, FALSE);
+    RealizePalette(shotDc_.Get());
   }
-  const pwSelectedObject selected(shotDc_, shotBitmap_);
-  BitBlt(shotDc_, 0, 0, width, height, windowDc.Get(), 0, 0, SRCCOPY);
+  const SelectedObject selected(shotDc_.Get(), shotBitmap_.Get());
+  BitBlt(shotDc_.Get(), 0, 0, width, height, windowDc.Get(), 0, 0, SRCCOPY);
   return Error();
 }
 
@@ -143,10 +130,10 @@ Error pwScreenSaverWindow::WriteShot(const String &path, HPALETTE palette, int w
   if (indexed)
     table = PaletteTable(palette);
   ShotInfo info = MakeShotInfo(width, height, indexed);
-  BitmapLines lines(shotDc_, shotBitmap_, info, indexed);
+  BitmapLines lines(shotDc_.Get(), shotBitmap_.Get(), info, indexed);
   const Error result =
       WriteScreenShot(file, width, height, indexed ? table.data() : nullptr, lines);
   if (indexed)
-    SelectPalette(shotDc_, static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
+    SelectPalette(shotDc_.Get(), static_cast<HPALETTE>(GetStockObject(DEFAULT_PALETTE)), FALSE);
   return result;
 }

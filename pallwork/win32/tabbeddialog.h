@@ -1,18 +1,12 @@
 #pragma once
 
 #include "foundation/dynarray.h"
+#include "pallwork/tablayout.h"
 #include "pallwork/win32/dialog.h"
 #include "pallwork/win32/tabbedsheetdialog.h"
 #include "pallwork/win32/tabcontrol.h"
 
 #include <cstdint>
-
-// Layout flags: where the dialog's other controls go when the tab control
-// grows to hold the largest sheet, and whether it may shrink.
-constexpr std::uint32_t kTabLayoutMoveRight = 1;
-constexpr std::uint32_t kTabLayoutMoveHalfRight = 2; // only without kTabLayoutMoveRight
-constexpr std::uint32_t kTabLayoutMoveDown = 4;
-constexpr std::uint32_t kTabLayoutNeverShrink = 8;
 
 // A dialog showing one of its sheets at a time in a tab control. It sizes
 // itself to the largest sheet when it opens, and owns its sheets.
@@ -23,6 +17,8 @@ public:
   ~pwTabbedDialog() override;
 
   bool OnInitDialog(HWND focus) override;
+  // Ctrl+Tab on a control without an object of its own.
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
 
   // Constructs the sheets and adds each with AddSheet.
   virtual void AddSheets() = 0;
@@ -42,6 +38,11 @@ public:
   pwTabbedDialogTabControl &Tabs() { return *tabControl_; }
 
 private:
+  pwTabLayout PlanLayout();
+  void ApplyLayout(const pwTabLayout &layout);
+  void MoveOtherControls(int dx, int dy);
+  void PlaceSheets();
+
   DynArray<pwTabbedSheetDialog *> sheets_; // owned
   std::uint32_t layoutFlags_;
   pwTabbedSheetDialog *currentSheet_ = nullptr; // not owned: one of sheets_

@@ -1,6 +1,6 @@
 #include "pallwork/win32/window.h"
 
-#include "pallwork/win32/dcguard.h"
+#include "foundation/win32/scopedwin.h"
 
 #include <cinttypes>
 #include <cstdint>
@@ -131,13 +131,11 @@ LRESULT CALLBACK pwWindow::WindowProcedure(HWND window, UINT message, WPARAM wPa
 
 bool pwWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
   result = 0;
+  if (DispatchFocusAndMouse(message, wParam, lParam))
+    return true;
   switch (message) {
   case WM_SIZE:
     OnSize(LOWORD(lParam), HIWORD(lParam));
-    return true;
-  case WM_SETFOCUS:
-  case WM_KILLFOCUS:
-    OnFocus(message == WM_SETFOCUS);
     return true;
   case WM_PAINT:
     PaintWindow();
@@ -151,6 +149,17 @@ bool pwWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
     return true;
   case WM_MENUSELECT:
     OnMenuSelect(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HMENU>(lParam));
+    return true;
+  default:
+    return false;
+  }
+}
+
+bool pwWindow::DispatchFocusAndMouse(UINT message, WPARAM, LPARAM lParam) {
+  switch (message) {
+  case WM_SETFOCUS:
+  case WM_KILLFOCUS:
+    OnFocus(message == WM_SETFOCUS);
     return true;
   case WM_MOUSEMOVE:
     OnMouseMove(SignedLowWord(lParam), SignedHighWord(lParam));
@@ -175,12 +184,12 @@ bool pwWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
 void pwWindow::PaintWindow() {
   RECT rect = {};
   if (GetUpdateRect(window_, &rect, FALSE)) {
-    pwPaintDC dc(window_);
+    PaintDC dc(window_);
     OnPaint(dc.Get(), rect);
     return;
   }
   GetClientRect(window_, &rect);
-  pwWindowDC dc(window_);
+  WindowDC dc(window_);
   OnPaint(dc.Get(), rect);
 }
 

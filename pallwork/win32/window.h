@@ -56,6 +56,13 @@ public:
   static const char *SharedClassName();
 
 protected:
+  // Calls the focus or mouse handler the message is for; false for any other
+  // message. A plain window reports these messages handled; dialogs and
+  // controls call this and still let the system process them, since the
+  // dialog manager keeps its focus record on WM_SETFOCUS and a control
+  // reacts to its own clicks and focus changes.
+  bool DispatchFocusAndMouse(UINT message, WPARAM wParam, LPARAM lParam);
+
   // Null before creation, after WM_DESTROY, and while a dialog or control has
   // not yet been given its window.
   HWND window_ = nullptr;

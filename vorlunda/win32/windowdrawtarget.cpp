@@ -1,7 +1,7 @@
 #include "vorlunda/win32/windowdrawtarget.h"
 
+#include "foundation/win32/scopedwin.h"
 #include "ifs/win32/display.h"
-#include "ifs/win32/windowdc.h"
 
 namespace {
 
@@ -54,7 +54,7 @@ vWindowDrawTarget::~vWindowDrawTarget() {
 int vWindowDrawTarget::InfoFontHeight() {
   if (window_ == nullptr)
     return 0;
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr)
     return 0;
   const HGDIOBJ previous = SelectObject(dc.Get(), GetStockObject(SYSTEM_FIXED_FONT));
@@ -67,7 +67,7 @@ int vWindowDrawTarget::InfoFontHeight() {
 int vWindowDrawTarget::CreatePalette() {
   if (window_ == nullptr)
     return -1;
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr || !UsesPalette(dc.Get()))
     return -1;
   int reserved = 0;
@@ -83,7 +83,7 @@ int vWindowDrawTarget::CreatePalette() {
 void vWindowDrawTarget::RealizePalette() {
   if (palette_ == nullptr)
     return;
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr)
     return;
   const HPALETTE previous = SelectPalette(dc.Get(), palette_, FALSE);

@@ -1,6 +1,9 @@
 // Starts the built saver the way the screen-saver host does and watches what
 // it does with each mode.
 
+#include "tests/win32/support/hostwindow.h"
+#include "tests/win32/support/messagepump.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -15,7 +18,6 @@ constexpr DWORD kAppearMs = 8000;
 constexpr DWORD kQuickExitMs = 5000;
 constexpr DWORD kPollMs = 50;
 constexpr DWORD kInputSettleMs = 500;
-constexpr char kHostClass[] = "VorlundaTestPreviewHost";
 
 // Wine takes Unix paths only through its Z: drive.
 std::string SaverPath() {
@@ -29,14 +31,6 @@ std::string SaverPath() {
     windowsPath = "Z:" + windowsPath;
   }
   return windowsPath;
-}
-
-void PumpMessages() {
-  MSG message;
-  while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-    TranslateMessage(&message);
-    DispatchMessageA(&message);
-  }
 }
 
 // The saver process, ended for certain however the test goes.
@@ -76,7 +70,7 @@ public:
           MsgWaitForMultipleObjects(1, &info_.hProcess, FALSE, kPollMs, QS_ALLINPUT);
       if (woken == WAIT_OBJECT_0)
         return true;
-      PumpMessages();
+      PumpWaiting();
     }
     return false;
   }
@@ -117,37 +111,11 @@ HWND WaitForWindow(DWORD processId, HWND parent) {
       EnumWindows(MatchProcessWindow, reinterpret_cast<LPARAM>(&search));
     if (search.found != nullptr)
       return search.found;
-    PumpMessages();
+    PumpWaiting();
     Sleep(kPollMs);
   }
   return nullptr;
 }
-
-class PreviewHost {
-public:
-  PreviewHost() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kHostClass;
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, kHostClass, "Preview host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10,
-                              10, 320, 240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  ~PreviewHost() { Close(); }
-  PreviewHost(const PreviewHost &) = delete;
-  PreviewHost &operator=(const PreviewHost &) = delete;
-
-  HWND Get() const { return window_; }
-  void Close() {
-    if (window_ != nullptr)
-      DestroyWindow(window_);
-    window_ = nullptr;
-  }
-
-private:
-  HWND window_ = nullptr;
-};
 
 class SaverModes : public ::testing::Test {
 protected:
@@ -165,7 +133,7 @@ protected:
 };
 
 TEST_F(SaverModes, PreviewLivesInsideItsHostIgnoresInputAndEndsWithIt) {
-  PreviewHost host;
+  HostWindow host("Preview host");
   ASSERT_NE(host.Get(), nullptr);
   SaverProcess saver("/p " + std::to_string(reinterpret_cast<std::uintptr_t>(host.Get())));
   ASSERT_TRUE(saver.Started());

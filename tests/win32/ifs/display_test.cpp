@@ -1,7 +1,7 @@
 #include "ifs/win32/display.h"
 
 #include "ifs/colour.h"
-#include "tests/win32/ifs/support/testwindow.h"
+#include "tests/win32/support/testwindow.h"
 
 #include <gtest/gtest.h>
 

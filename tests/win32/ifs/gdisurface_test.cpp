@@ -1,11 +1,11 @@
 #include "ifs/win32/gdisurface.h"
 
 #include "foundation/random.h"
+#include "foundation/win32/scopedwin.h"
 #include "ifs/guifractal.h"
 #include "ifs/win32/display.h"
-#include "ifs/win32/windowdc.h"
 #include "tests/ifs/support/testfractals.h"
-#include "tests/win32/ifs/support/testwindow.h"
+#include "tests/win32/support/testwindow.h"
 
 #include <gtest/gtest.h>
 
@@ -39,9 +39,9 @@ void DrawGasket(ifsGdiSurface &surface, ifsColourSystem system, int paletteBase 
 // device shows them through `palette`; returns how many pixels are lit.
 int ExpectWindowShowsSurface(TestWindow &window, const ifsGdiSurface &surface,
                              HPALETTE palette = nullptr) {
-  ifsWindowDC windowDc(window.Handle());
+  WindowDC windowDc(window.Handle());
   const HDC dc = windowDc.Get();
-  ifsSelectedPalette selected(dc, palette);
+  SelectedPalette selected(dc, palette);
   int lit = 0, mismatches = 0;
   for (int y = 0; y < kHeight; ++y)
     for (int x = 0; x < kWidth; ++x) {
@@ -106,9 +106,9 @@ TEST(GdiSurface, PaletteDisplayDrawsPaletteIndexes) {
   int reserved = -1;
   HPALETTE palette = nullptr;
   {
-    ifsWindowDC dc(window.Handle());
+    WindowDC dc(window.Handle());
     palette = CreateCubePalette(dc.Get(), &reserved);
-    ifsSelectedPalette selected(dc.Get(), palette);
+    SelectedPalette selected(dc.Get(), palette);
     RealizePalette(dc.Get());
   }
   {

@@ -1,5 +1,7 @@
 #include "pallwork/saverwin.h"
 
+#include "tests/win32/support/hostwindow.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -10,7 +12,6 @@ namespace {
 
 constexpr DWORD kPastGraceMs = 800;
 constexpr DWORD kGiveUpMs = 5000;
-constexpr char kHostClass[] = "VorlundaTestSaverHost";
 
 // A saver whose step runs the test's script, given the time since the loop began.
 class ScriptedSaver : public pwScreenSaverWindow {
@@ -34,16 +35,6 @@ private:
   DWORD start_;
 };
 
-HWND MakeHost() {
-  WNDCLASSA windowClass = {};
-  windowClass.lpfnWndProc = DefWindowProcA;
-  windowClass.hInstance = GetModuleHandleA(nullptr);
-  windowClass.lpszClassName = kHostClass;
-  RegisterClassA(&windowClass);
-  return CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320, 240,
-                         nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-}
-
 void SendInputMessages(HWND window) {
   SendMessageA(window, WM_KEYDOWN, 'A', 1);
   SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, 0);
@@ -57,7 +48,8 @@ void SendInputMessages(HWND window) {
 }
 
 TEST(SaverWindow, PreviewFillsItsHostAndIgnoresInput) {
-  const HWND host = MakeHost();
+  HostWindow hostWindow;
+  const HWND host = hostWindow.Get();
   ASSERT_NE(host, nullptr);
   bool survived = false;
   ScriptedSaver saver(host, [&](ScriptedSaver &self, DWORD elapsed) {
@@ -78,7 +70,6 @@ TEST(SaverWindow, PreviewFillsItsHostAndIgnoresInput) {
   saver.Run();
   EXPECT_TRUE(survived);
   EXPECT_TRUE(saver.Closed());
-  DestroyWindow(host);
 }
 
 bool CursorShowing() {

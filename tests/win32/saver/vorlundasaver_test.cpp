@@ -1,5 +1,6 @@
 #include "vorlunda/win32/saver.h"
 
+#include "tests/win32/support/hostwindow.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
 
@@ -10,7 +11,6 @@
 namespace {
 
 constexpr DWORD kDrawMs = 2500;
-constexpr char kHostClass[] = "VorlundaTestDrawingHost";
 constexpr COLORREF kInfoBlue = RGB(0, 0, 255);
 
 // Ends its own run after a while and looks at what it drew then.
@@ -54,26 +54,6 @@ private:
   bool closing_ = false;
 };
 
-class DrawingHost {
-public:
-  DrawingHost() {
-    WNDCLASSA windowClass = {};
-    windowClass.lpfnWndProc = DefWindowProcA;
-    windowClass.hInstance = GetModuleHandleA(nullptr);
-    windowClass.lpszClassName = kHostClass;
-    RegisterClassA(&windowClass);
-    window_ = CreateWindowExA(0, kHostClass, "Host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10, 320,
-                              240, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  ~DrawingHost() { DestroyWindow(window_); }
-  DrawingHost(const DrawingHost &) = delete;
-  DrawingHost &operator=(const DrawingHost &) = delete;
-  HWND Get() const { return window_; }
-
-private:
-  HWND window_;
-};
-
 // The built-in schemes with the information line on.
 vConfigMgr ConfigWithInfoLine() {
   vConfigMgr config;
@@ -95,7 +75,7 @@ TEST(VorlundaSaver, FullScreenDrawsWithTheInformationLineAtTheBottom) {
 }
 
 TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
-  DrawingHost host;
+  HostWindow host;
   ASSERT_NE(host.Get(), nullptr);
   vConfigMgr config = ConfigWithInfoLine();
   TimedSaver saver(host.Get(), &config);

@@ -2,10 +2,10 @@
 #include "pallwork/win32/dialog.h"
 #include "pallwork/win32/tabswitch.h"
 
-#include "tests/win32/window/support/dialogids.h"
-#include "tests/win32/window/support/messagepump.h"
-#include "tests/win32/window/support/testcontrol.h"
-#include "tests/win32/window/support/testdialog.h"
+#include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/testcontrol.h"
+#include "tests/win32/support/testdialog.h"
+#include "tests/win32/window/dialogids.h"
 
 #include <gtest/gtest.h>
 

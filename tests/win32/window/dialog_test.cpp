@@ -1,8 +1,9 @@
 #include "pallwork/win32/dialog.h"
 
-#include "tests/win32/window/support/dialogids.h"
-#include "tests/win32/window/support/testcontrol.h"
-#include "tests/win32/window/support/testdialog.h"
+#include "tests/win32/support/dialoginspector.h"
+#include "tests/win32/support/testcontrol.h"
+#include "tests/win32/support/testdialog.h"
+#include "tests/win32/window/dialogids.h"
 
 #include <gtest/gtest.h>
 
@@ -60,21 +61,21 @@ TEST_F(PendingControls, AttachAtInitDialogAndGoWithTheWindow) {
   auto *first = new TestControl(dialog, IDC_FIRST, true);
   auto *list = new TestControl(dialog, IDC_LIST, false); // owner deletes it
   auto *missing = new TestControl(dialog, IDC_MISSING, true);
-  EXPECT_EQ(dialog->PendingControlCount(), 4);
+  EXPECT_EQ(pwDialogInspector::PendingControls(*dialog), 4);
   EXPECT_EQ(edit->Window(), nullptr);
 
   dialog->SetScript([&](TestDialog &self) {
     for (TestControl *control : {edit, first, list}) {
       EXPECT_TRUE(control->IsAttached());
       EXPECT_EQ(control->Window(), self.Item(control->ControlId()));
-      EXPECT_EQ(self.FindControl(control->Window()), control);
+      EXPECT_EQ(pwDialogInspector::MappedControl(self, control->Window()), control);
     }
     // Subclassed: the control's own messages reach the object first.
     EXPECT_EQ(SendMessageA(edit->Window(), TestControl::kProbe, 0, 0), TestControl::kProbeAnswer);
     EXPECT_EQ(edit->probes, 1);
     EXPECT_FALSE(missing->IsAttached());
     EXPECT_EQ(missing->Window(), nullptr);
-    EXPECT_EQ(self.PendingControlCount(), 1);
+    EXPECT_EQ(pwDialogInspector::PendingControls(self), 1);
     return kEndCode;
   });
   EXPECT_EQ(dialog->Execute(), kEndCode);
@@ -94,7 +95,7 @@ TEST_F(PendingControls, DetachRestoresTheControlsOwnProcedure) {
   dialog.SetScript([&](TestDialog &self) {
     HWND window = edit->Window();
     edit->Detach();
-    EXPECT_EQ(self.FindControl(window), nullptr);
+    EXPECT_EQ(pwDialogInspector::MappedControl(self, window), nullptr);
     EXPECT_EQ(SendMessageA(window, TestControl::kProbe, 0, 0), 0);
     EXPECT_EQ(edit->probes, 0);
     edit->Attach();
@@ -110,7 +111,7 @@ TEST_F(PendingControls, ControlMadeOnAnOpenDialogAttachesAtOnce) {
   dialog.SetScript([](TestDialog &self) {
     auto *second = new TestControl(&self, IDC_SECOND, true);
     EXPECT_TRUE(second->IsAttached());
-    EXPECT_EQ(self.PendingControlCount(), 0);
+    EXPECT_EQ(pwDialogInspector::PendingControls(self), 0);
     return kEndCode;
   });
   EXPECT_EQ(dialog.Execute(), kEndCode);
@@ -124,7 +125,7 @@ TEST_F(PendingControls, DeletingAnOpenModelessDialogDeletesItsControls) {
   EXPECT_EQ(dialog->Execute(), 0);
   HWND window = dialog->Window();
   ASSERT_NE(window, nullptr);
-  EXPECT_EQ(dialog->PendingControlCount(), 0);
+  EXPECT_EQ(pwDialogInspector::PendingControls(*dialog), 0);
   delete dialog;
   EXPECT_FALSE(IsWindow(window));
   EXPECT_EQ(TestControl::deletions, 2);

@@ -1,6 +1,6 @@
 #include "pallwork/win32/window.h"
 
-#include "tests/win32/window/support/messagepump.h"
+#include "tests/win32/support/messagepump.h"
 
 #include <gtest/gtest.h>
 

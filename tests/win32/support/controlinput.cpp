@@ -1,0 +1,120 @@
+#include "tests/win32/support/controlinput.h"
+
+#include "foundation/win32/scopedwin.h"
+#include "tests/win32/support/messagepump.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <vector>
+
+int ControlCensus::made = 0;
+int ControlCensus::gone = 0;
+
+namespace {
+
+constexpr int kAbsoluteScale = 65535;
+
+INPUT MouseInput(DWORD flags) {
+  INPUT input = {};
+  input.type = INPUT_MOUSE;
+  input.mi.dwFlags = flags;
+  return input;
+}
+
+INPUT AbsoluteMove(POINT screen) {
+  INPUT input = MouseInput(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE);
+  const int width = GetSystemMetrics(SM_CXSCREEN);
+  const int height = GetSystemMetrics(SM_CYSCREEN);
+  input.mi.dx = (screen.x * kAbsoluteScale + width / 2) / (width - 1);
+  input.mi.dy = (screen.y * kAbsoluteScale + height / 2) / (height - 1);
+  return input;
+}
+
+void Clicks(POINT screen, int count) {
+  std::vector<INPUT> inputs = {AbsoluteMove(screen)};
+  for (int i = 0; i < count; ++i) {
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTDOWN));
+    inputs.push_back(MouseInput(MOUSEEVENTF_LEFTUP));
+  }
+  SetCursorPos(screen.x, screen.y);
+  SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
+} // namespace
+
+void TypeText(const char *text) {
+  for (const char *p = text; *p != '\0'; ++p) {
+    const SHORT key = VkKeyScanA(*p);
+    PressKey(LOBYTE(key), false, (HIBYTE(key) & 1) != 0);
+  }
+}
+
+bool PutOnClipboard(HWND owner, const char *text) {
+  if (!OpenClipboard(owner))
+    return false;
+  EmptyClipboard();
+  const std::size_t size = std::strlen(text) + 1;
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  return placed;
+}
+
+void MoveMouseTo(POINT screen) {
+  INPUT move = AbsoluteMove(screen);
+  SendInput(1, &move, sizeof(INPUT));
+}
+
+void ClickAt(POINT screen) { Clicks(screen, 1); }
+void DoubleClickAt(POINT screen) { Clicks(screen, 2); }
+
+POINT ScreenPointOf(HWND window, int clientX, int clientY) {
+  POINT point = {clientX, clientY};
+  ClientToScreen(window, &point);
+  return point;
+}
+
+bool SaveWindowPicture(HWND window, const std::string &path) {
+  RECT rect = {};
+  GetWindowRect(window, &rect);
+  const int width = rect.right - rect.left;
+  const int height = rect.bottom - rect.top;
+  const WindowDC screen(nullptr);
+  MemoryDC memory(screen.Get());
+  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  {
+    const SelectedObject selected(memory.Get(), bitmap.Get());
+    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
+  }
+  BITMAPINFOHEADER header = {};
+  header.biSize = sizeof(header);
+  header.biWidth = width;
+  header.biHeight = height;
+  header.biPlanes = 1;
+  header.biBitCount = 24;
+  header.biCompression = BI_RGB;
+  const int rowBytes = (width * 3 + 3) & ~3;
+  std::vector<unsigned char> pixels(static_cast<std::size_t>(rowBytes) * height);
+  GetDIBits(memory.Get(), bitmap.Get(), 0, height, pixels.data(),
+            reinterpret_cast<BITMAPINFO *>(&header), DIB_RGB_COLORS);
+  BITMAPFILEHEADER file = {};
+  file.bfType = 0x4D42; // "BM"
+  file.bfOffBits = sizeof(file) + sizeof(header);
+  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
+  FILE *out = std::fopen(path.c_str(), "wb");
+  if (out == nullptr)
+    return false;
+  std::fwrite(&file, sizeof(file), 1, out);
+  std::fwrite(&header, sizeof(header), 1, out);
+  std::fwrite(pixels.data(), 1, pixels.size(), out);
+  return std::fclose(out) == 0;
+}
+
+std::string TestTempDirectory() {
+  const char *directory = std::getenv("VORLUNDA_TEST_TMP");
+  std::string path = directory != nullptr ? directory : ".";
+  return path + "\\";
+}

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+// Constructions and destructions of Observed controls, for the ownership
+// checks: every control object made must be gone once its dialog is.
+struct ControlCensus {
+  static int made;
+  static int gone;
+  static void Reset() { made = gone = 0; }
+};
+
+// A control class as the tests use it: counted, and watching the messages
+// that show what happened to the control window.
+template <typename Control> class Observed : public Control {
+public:
+  template <typename... Arguments>
+  explicit Observed(Arguments &&...arguments) : Control(std::forward<Arguments>(arguments)...) {
+    ++ControlCensus::made;
+  }
+  ~Observed() override { ++ControlCensus::gone; }
+
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override {
+    if (message == WM_CHAR)
+      ++characters;
+    else if (message == WM_SETTEXT)
+      ++textWrites;
+    return Control::HandleMessage(message, wParam, lParam, result);
+  }
+
+  int characters = 0; // WM_CHAR seen
+  int textWrites = 0; // WM_SETTEXT seen
+};
+
+// Types the characters with real key strokes, Shift where the layout wants it.
+void TypeText(const char *text);
+// Puts the text on the clipboard as CF_TEXT.
+bool PutOnClipboard(HWND owner, const char *text);
+
+// Real mouse input at a point on the screen.
+void MoveMouseTo(POINT screen);
+void ClickAt(POINT screen);
+void DoubleClickAt(POINT screen);
+POINT ScreenPointOf(HWND window, int clientX, int clientY);
+
+// The 24-bit picture of a window as it is on the screen, written as a BMP.
+bool SaveWindowPicture(HWND window, const std::string &path);
+// The test's scratch directory (VORLUNDA_TEST_TMP), with a trailing slash.
+std::string TestTempDirectory();
