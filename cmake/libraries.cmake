@@ -1,5 +1,7 @@
 # One static library per layer. Sources are picked up by directory: <dir>/*.cpp
-# is portable, <dir>/win32/*.cpp is built only for Windows.
+# is portable, <dir>/win32/*.cpp is built only for Windows and
+# <dir>/native/*.cpp only elsewhere. A seam's two implementations sit in the
+# two folders under the same function, so no source picks one with #if.
 # The product reports failures as Error values and needs no type
 # information at run time; its tests may use either. The sanitizer build
 # keeps the type information, which its check of virtual calls reads.
@@ -10,16 +12,23 @@ function(vorlunda_product_options target)
   endif()
 endfunction()
 
+# The sources of <dir> for this build's platform only: win32/ or native/.
+function(vorlunda_platform_sources out dir)
+  if(WIN32)
+    file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/win32/*.cpp)
+  else()
+    file(GLOB found CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/native/*.cpp)
+  endif()
+  set(${out} ${found} PARENT_SCOPE)
+endfunction()
+
 # vorlunda_library(name "dir;dir..." dependencies...)
 function(vorlunda_library name dirs)
   set(sources)
   foreach(dir ${dirs})
     file(GLOB portable CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/*.cpp)
-    list(APPEND sources ${portable})
-    if(WIN32)
-      file(GLOB win32_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/${dir}/win32/*.cpp)
-      list(APPEND sources ${win32_sources})
-    endif()
+    vorlunda_platform_sources(platform ${dir})
+    list(APPEND sources ${portable} ${platform})
   endforeach()
   if(sources)
     add_library(${name} STATIC ${sources})
@@ -46,14 +55,5 @@ vorlunda_library(vorlunda_core vorlunda pallwork imgfile ifs foundation)
 vorlunda_library(vorlunda_ui "vorlunda/editschm;vorlunda/settings" vorlunda_core pallwork imgfile
                  ifs foundation)
 
-# The window library declares the saver and settings entry points and the
-# product defines them; the two static libraries therefore refer to each
-# other, which CMake resolves by repeating them on the link line.
-if(WIN32 AND TARGET vorlunda_core)
-  get_target_property(pallwork_type pallwork TYPE)
-  if(pallwork_type STREQUAL "STATIC_LIBRARY")
-    target_link_libraries(pallwork PUBLIC vorlunda_core)
-  endif()
-endif()
-
-set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_core pallwork imgfile ifs foundation ${VORLUNDA_SYSTEM_LIBS})
+set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_core pallwork imgfile ifs foundation
+    ${VORLUNDA_SYSTEM_LIBS})

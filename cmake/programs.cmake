@@ -11,6 +11,8 @@ endif()
 
 file(GLOB render_sources CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/vorlunda/render/*.cpp)
 if(render_sources)
+  vorlunda_platform_sources(render_platform_sources vorlunda/render)
+  list(APPEND render_sources ${render_platform_sources})
   add_executable(vorlunda-render ${render_sources})
   target_link_libraries(vorlunda-render PRIVATE ${VORLUNDA_ALL_LIBS})
   vorlunda_product_options(vorlunda-render)

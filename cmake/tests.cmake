@@ -63,6 +63,10 @@ function(vorlunda_test_environment test kind)
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${VORLUNDA_TEST_TIMEOUT})
 endfunction()
 
+# Support shared by every suite (registries to fail on purpose or to throw
+# away), laid out by platform as the product is.
+vorlunda_library(vorlunda_test_support tests/support ${VORLUNDA_ALL_LIBS})
+
 function(vorlunda_gtest name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
   if(NOT sources)
@@ -76,7 +80,8 @@ function(vorlunda_gtest name dir)
     set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${resource_parts}")
   endif()
   add_executable(${name} ${sources} ${support} ${resources})
-  target_link_libraries(${name} PRIVATE ${ARGN} ${VORLUNDA_ALL_LIBS} gtest_main)
+  target_link_libraries(${name} PRIVATE ${ARGN} vorlunda_test_support ${VORLUNDA_ALL_LIBS}
+                        gtest_main)
   if(WIN32)
     # Test programs write to the console, not to windows.
     target_link_options(${name} PRIVATE -mconsole)

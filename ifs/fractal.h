@@ -13,6 +13,9 @@
 // Points are produced and plotted in batches of this many.
 constexpr int kBatchPoints = 100;
 
+// Points a fractal's bounds are measured over before it is fitted to a window.
+constexpr int kBoundsPoints = 10000;
+
 // One iterated function system with the running state of its chaos game, the
 // measured bounds of its attractor, the view a window shows and its colours.
 // Every operation that iterates needs at least one rule.
@@ -64,8 +67,9 @@ public:
   // Holds the point within ±escapeLimit; true if it had left.
   bool Clamp(ifsPoint &point) const;
 
-  // Measures `bounds` over numPoints points and sets `view` to them, widened
-  // to `aspect` (width / height, physical) when that is positive.
+  // Measures `bounds` over numPoints points (kBoundsPoints unless a caller
+  // has a reason) and sets `view` to them, widened to `aspect` (width /
+  // height, physical) when that is positive.
   void ComputeBounds(int numPoints, double aspect);
 
   // Zooms the view by a log-uniform factor in [minScaling, maxScaling] and

@@ -30,6 +30,8 @@ public:
 
 private:
   std::size_t rowBytes_;
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<std::uint8_t> bits_;
 };
 

@@ -55,5 +55,7 @@ private:
   std::int32_t rowsWritten_ = 0;
   bool randomAccess_ = false;
   std::streampos dataStart_ = 0;
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<std::uint8_t> rowBuffer_;
 };

@@ -1,186 +1,182 @@
 #include "pallwork/memregistry.h"
 
-#include "foundation/ascii.h"
-
-#include <cassert>
 #include <cstring>
 
 namespace {
 
 constexpr char kPathSeparator = '\\';
 
-// Registry names ignore the case of ASCII letters only.
-std::string Folded(const char *name) {
-  std::string folded(name != nullptr ? name : "");
-  for (char &c : folded)
-    c = FoldAsciiUpper(c);
-  return folded;
+// The next non-empty component of a backslash path from *cursor on, moving
+// the cursor past it; empty when the path has no more.
+String NextComponent(const char *&cursor) {
+  while (*cursor == kPathSeparator)
+    ++cursor;
+  const char *const begin = cursor;
+  while (*cursor != '\0' && *cursor != kPathSeparator)
+    ++cursor;
+  return String(begin).Left(static_cast<int>(cursor - begin));
 }
 
-std::vector<std::string> PathComponents(const char *path) {
-  std::vector<std::string> components;
-  std::string current;
-  for (const char *p = path; *p != '\0'; ++p) {
-    if (*p != kPathSeparator) {
-      current += *p;
-      continue;
-    }
-    if (!current.empty())
-      components.push_back(current);
-    current.clear();
-  }
-  if (!current.empty())
-    components.push_back(current);
-  return components;
+// Registry names ignore the case of ASCII letters only, as this ordering does.
+bool SameName(const char *a, const char *b) { return CompareNamesNoCase(a, b) == 0; }
+
+DynArray<unsigned char> Bytes(const unsigned char *data, std::uint32_t size) {
+  DynArray<unsigned char> bytes(size > 0 ? static_cast<std::int32_t>(size) : 1);
+  for (std::uint32_t i = 0; i < size; ++i)
+    bytes.Add(data[i]);
+  return bytes;
 }
 
 } // namespace
 
-pwMemoryRegistry::pwMemoryRegistry() : root_(new Key) {}
-
-pwMemoryRegistry::~pwMemoryRegistry() = default;
-
-long pwMemoryRegistry::TakeInjectedFailure(pwRegCall call) {
-  const auto found = failures_.find(call);
-  if (found == failures_.end() || found->second.remaining == 0)
-    return kRegSuccess;
-  InjectedFailure &failure = found->second;
-  if (failure.skip > 0) {
-    --failure.skip;
-    return kRegSuccess;
-  }
-  --failure.remaining;
-  return failure.code;
+pwMemoryRegistry::Key::~Key() {
+  for (std::int32_t i = 0; i < values.Count(); ++i)
+    delete values[i];
+  for (std::int32_t i = 0; i < subKeys.Count(); ++i)
+    delete subKeys[i];
 }
 
-void pwMemoryRegistry::FailNext(pwRegCall call, int count, long code, int skip) {
-  assert(count >= 0 && skip >= 0 && code != kRegSuccess);
-  failures_[call] = InjectedFailure{skip, count, code};
+pwMemoryRegistry::pwMemoryRegistry() : root_(new Key) {}
+
+pwMemoryRegistry::~pwMemoryRegistry() { delete root_; }
+
+std::int32_t pwMemoryRegistry::HandleIndex(pwRegKey key) const {
+  for (std::int32_t i = 0; i < openHandles_.Count(); ++i) {
+    if (openHandles_[i].key == key)
+      return i;
+  }
+  return -1;
 }
 
 pwMemoryRegistry::Key *pwMemoryRegistry::OpenKey(pwRegKey key) const {
-  Key *const candidate = static_cast<Key *>(key);
-  return openHandles_.count(candidate) != 0 ? candidate : nullptr;
+  const std::int32_t index = HandleIndex(key);
+  return index >= 0 ? openHandles_[index].key : nullptr;
 }
 
-pwMemoryRegistry::Key *pwMemoryRegistry::FindKey(const char *path) const {
-  Key *key = root_.get();
-  for (const std::string &component : PathComponents(path)) {
-    const auto found = key->subKeys.find(Folded(component.c_str()));
-    if (found == key->subKeys.end())
-      return nullptr;
-    key = found->second.get();
-  }
-  return key;
-}
-
-pwMemoryRegistry::Value *pwMemoryRegistry::FindValue(Key &key, const char *name) const {
-  const std::string wanted = Folded(name);
-  for (Value &value : key.values) {
-    if (Folded(value.name.c_str()) == wanted)
-      return &value;
+pwMemoryRegistry::Key *pwMemoryRegistry::FindSubKey(const Key &key, const String &name) {
+  for (std::int32_t i = 0; i < key.subKeys.Count(); ++i) {
+    if (SameName(key.subKeys[i]->name, name))
+      return key.subKeys[i];
   }
   return nullptr;
 }
 
+pwMemoryRegistry::Key *pwMemoryRegistry::FindKey(const char *path) const {
+  Key *key = root_;
+  for (String component = NextComponent(path); !component.IsEmpty();
+       component = NextComponent(path)) {
+    key = FindSubKey(*key, component);
+    if (key == nullptr)
+      return nullptr;
+  }
+  return key;
+}
+
+std::int32_t pwMemoryRegistry::ValueIndex(const Key &key, const char *name) {
+  for (std::int32_t i = 0; i < key.values.Count(); ++i) {
+    if (SameName(key.values[i]->name, name != nullptr ? name : ""))
+      return i;
+  }
+  return -1;
+}
+
 long pwMemoryRegistry::CreateKey(const char *path, pwRegKey *key) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::CreateKey))
-    return injected;
   if (path == nullptr || key == nullptr)
     return kRegInvalidParameter;
-  Key *current = root_.get();
-  for (const std::string &component : PathComponents(path)) {
-    std::unique_ptr<Key> &child = current->subKeys[Folded(component.c_str())];
-    if (!child)
-      child.reset(new Key);
-    current = child.get();
+  Key *current = root_;
+  for (String component = NextComponent(path); !component.IsEmpty();
+       component = NextComponent(path)) {
+    Key *child = FindSubKey(*current, component);
+    if (child == nullptr) {
+      child = new Key(component);
+      current->subKeys.Add(child);
+    }
+    current = child;
   }
-  ++openHandles_[current];
+  const std::int32_t handle = HandleIndex(current);
+  if (handle >= 0)
+    ++openHandles_[handle].count;
+  else
+    openHandles_.Add(OpenHandle{current, 1});
   *key = current;
   return kRegSuccess;
 }
 
 long pwMemoryRegistry::CloseKey(pwRegKey key) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::CloseKey))
-    return injected;
-  const auto found = openHandles_.find(static_cast<Key *>(key));
-  if (found == openHandles_.end())
+  const std::int32_t handle = HandleIndex(key);
+  if (handle < 0)
     return kRegInvalidHandle;
-  if (--found->second == 0)
-    openHandles_.erase(found);
+  if (--openHandles_[handle].count == 0)
+    openHandles_.RemoveAt(handle);
   return kRegSuccess;
 }
 
 long pwMemoryRegistry::QueryValue(pwRegKey key, const char *name, std::uint32_t *type,
                                   unsigned char *data, std::uint32_t *size) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::QueryValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
   if (data != nullptr && size == nullptr)
     return kRegInvalidParameter;
-  const Value *const value = FindValue(*open, name);
-  if (value == nullptr)
+  const std::int32_t index = ValueIndex(*open, name);
+  if (index < 0)
     return kRegFileNotFound;
+  const Value &value = *open->values[index];
   if (type != nullptr)
-    *type = value->type;
+    *type = value.type;
   if (size == nullptr)
     return kRegSuccess;
-  const std::uint32_t stored = static_cast<std::uint32_t>(value->data.size());
+  const std::uint32_t stored = static_cast<std::uint32_t>(value.data.Count());
   const bool fits = *size >= stored;
   *size = stored;
   if (data == nullptr)
     return kRegSuccess;
   if (!fits)
     return kRegMoreData;
-  if (stored != 0)
-    std::memcpy(data, value->data.data(), stored);
+  for (std::uint32_t i = 0; i < stored; ++i)
+    data[i] = value.data[static_cast<std::int32_t>(i)];
   return kRegSuccess;
 }
 
 long pwMemoryRegistry::SetValue(pwRegKey key, const char *name, std::uint32_t type,
                                 const unsigned char *data, std::uint32_t size) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::SetValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
   if (data == nullptr && size != 0)
     return kRegInvalidParameter;
-  std::vector<unsigned char> bytes(data, data + size);
-  if (Value *const existing = FindValue(*open, name)) {
-    existing->type = type;
-    existing->data.swap(bytes);
-    return kRegSuccess;
+  const std::int32_t index = ValueIndex(*open, name);
+  Value *value = index >= 0 ? open->values[index] : nullptr;
+  if (value == nullptr) {
+    value = new Value;
+    value->name = name != nullptr ? name : "";
+    open->values.Add(value);
   }
-  open->values.push_back(Value{name != nullptr ? name : "", type, std::move(bytes)});
+  value->type = type;
+  value->data = Bytes(data, size);
   return kRegSuccess;
 }
 
 long pwMemoryRegistry::DeleteValue(pwRegKey key, const char *name) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::DeleteValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
-  const Value *const value = FindValue(*open, name);
-  if (value == nullptr)
+  const std::int32_t index = ValueIndex(*open, name);
+  if (index < 0)
     return kRegFileNotFound;
-  open->values.erase(open->values.begin() + (value - open->values.data()));
+  delete open->values.RemoveAt(index);
   return kRegSuccess;
 }
 
 long pwMemoryRegistry::QueryLongestValueName(pwRegKey key, std::uint32_t *length) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::QueryLongestValueName))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
   std::uint32_t longest = 0;
-  for (const Value &value : open->values) {
-    if (value.name.size() > longest)
-      longest = static_cast<std::uint32_t>(value.name.size());
+  for (std::int32_t i = 0; i < open->values.Count(); ++i) {
+    const std::uint32_t nameLength = static_cast<std::uint32_t>(open->values[i]->name.Length());
+    if (nameLength > longest)
+      longest = nameLength;
   }
   *length = longest;
   return kRegSuccess;
@@ -188,20 +184,18 @@ long pwMemoryRegistry::QueryLongestValueName(pwRegKey key, std::uint32_t *length
 
 long pwMemoryRegistry::EnumValue(pwRegKey key, std::uint32_t index, char *name,
                                  std::uint32_t *nameSize, std::uint32_t *type) {
-  if (const long injected = TakeInjectedFailure(pwRegCall::EnumValue))
-    return injected;
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
   if (name == nullptr || nameSize == nullptr)
     return kRegInvalidParameter;
-  if (index >= open->values.size())
+  if (index >= static_cast<std::uint32_t>(open->values.Count()))
     return kRegNoMoreItems;
-  const Value &value = open->values[index];
-  const std::uint32_t length = static_cast<std::uint32_t>(value.name.size());
+  const Value &value = *open->values[static_cast<std::int32_t>(index)];
+  const std::uint32_t length = static_cast<std::uint32_t>(value.name.Length());
   if (*nameSize < length + 1)
     return kRegMoreData;
-  std::memcpy(name, value.name.c_str(), length + 1);
+  std::memcpy(name, value.name.CStr(), length + 1);
   *nameSize = length;
   if (type != nullptr)
     *type = value.type;
@@ -214,12 +208,13 @@ bool pwMemoryRegistry::HasKey(const char *path) const {
 
 int pwMemoryRegistry::OpenKeyCount() const {
   int count = 0;
-  for (const auto &handle : openHandles_)
-    count += handle.second;
+  for (std::int32_t i = 0; i < openHandles_.Count(); ++i)
+    count += openHandles_[i].count;
   return count;
 }
 
 void pwMemoryRegistry::Clear() {
-  openHandles_.clear();
-  root_.reset(new Key);
+  openHandles_ = DynArray<OpenHandle>();
+  delete root_;
+  root_ = new Key;
 }

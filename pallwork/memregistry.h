@@ -2,22 +2,10 @@
 
 #include "pallwork/regbackend.h"
 
-#include <cstdint>
-#include <map>
-#include <memory>
-#include <string>
-#include <vector>
+#include "foundation/dynarray.h"
+#include "foundation/string.h"
 
-// The calls of a registry backend, for aiming injected failures.
-enum class pwRegCall {
-  CreateKey,
-  CloseKey,
-  QueryValue,
-  SetValue,
-  DeleteValue,
-  QueryLongestValueName,
-  EnumValue,
-};
+#include <cstdint>
 
 // A registry held in memory with the Win32 registry's rules where callers
 // see them: key and value names without regard to letter case, keys created
@@ -42,10 +30,6 @@ public:
   long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
                  std::uint32_t *type) override;
 
-  // After `skip` more calls of that kind succeed as usual, the next `count`
-  // fail with `code` and change nothing.
-  void FailNext(pwRegCall call, int count, long code, int skip = 0);
-
   bool HasKey(const char *path) const;
   int OpenKeyCount() const;
   // Forgets every key and value; handles still open become invalid.
@@ -53,26 +37,33 @@ public:
 
 private:
   struct Value {
-    std::string name;
-    std::uint32_t type;
-    std::vector<unsigned char> data;
+    String name;
+    std::uint32_t type = 0;
+    DynArray<unsigned char> data;
   };
+  // Owns its values and sub-keys; names are compared without regard to case.
   struct Key {
-    std::vector<Value> values;                           // in the order first written
-    std::map<std::string, std::unique_ptr<Key>> subKeys; // by folded name
+    Key() = default;
+    explicit Key(const String &keyName) : name(keyName) {}
+    ~Key();
+    Key(const Key &) = delete;
+    Key &operator=(const Key &) = delete;
+
+    String name;
+    DynArray<Value *> values; // in the order first written
+    DynArray<Key *> subKeys;
   };
-  struct InjectedFailure {
-    int skip = 0;
-    int remaining = 0;
-    long code = 0;
+  struct OpenHandle {
+    Key *key = nullptr;
+    int count = 0; // times opened and not yet closed
   };
 
+  std::int32_t HandleIndex(pwRegKey key) const;
   Key *OpenKey(pwRegKey key) const;
   Key *FindKey(const char *path) const;
-  Value *FindValue(Key &key, const char *name) const;
-  long TakeInjectedFailure(pwRegCall call);
+  static Key *FindSubKey(const Key &key, const String &name);
+  static std::int32_t ValueIndex(const Key &key, const char *name);
 
-  std::unique_ptr<Key> root_;
-  std::map<Key *, int> openHandles_; // key → times opened and not yet closed
-  std::map<pwRegCall, InjectedFailure> failures_;
+  Key *root_; // owned
+  DynArray<OpenHandle> openHandles_;
 };

@@ -40,3 +40,6 @@ public:
 // Windows, a process-wide in-memory registry elsewhere. Tests may replace it.
 pwRegistryBackend &DefaultRegistryBackend();
 void SetDefaultRegistryBackend(pwRegistryBackend *backend); // null restores the built-in one
+
+// The built-in backend of this build, whatever is the default.
+pwRegistryBackend &BuiltInRegistryBackend();

@@ -7,8 +7,6 @@ namespace {
 
 constexpr char kCopyFailed[] = "Unable to copy the image from the screen";
 
-bool Failed(const Error &error) { return error.Severity() >= kSeverityError; }
-
 } // namespace
 
 std::int32_t ShotRowStride(std::int32_t width, bool indexed) {
@@ -22,8 +20,10 @@ Error WriteScreenShot(ImageFileBase &file, std::int32_t width, std::int32_t heig
   Error result = file.Initialize(width, height, false, indexed ? 8 : 24, false, palette);
   const std::int32_t chunk = indexed ? kShotChunkRows8 : kShotChunkRows24;
   const std::int32_t stride = ShotRowStride(width, indexed);
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride) * chunk);
-  for (std::int32_t row = 0; row < height && !Failed(result); ++row) {
+  for (std::int32_t row = 0; row < height && !result.Failed(); ++row) {
     const std::int32_t slot = row % chunk;
     if (slot == 0) {
       const std::int32_t wanted = std::min(chunk, height - row);

@@ -12,6 +12,15 @@ constexpr std::int32_t kListLevels = 3;
 
 String PairName(vNameSchemePair *const &pair) { return pair->name; }
 
+class SchemesOf final : public vTakenNames {
+public:
+  explicit SchemesOf(const vConfigMgr &config) : config_(config) {}
+  bool IsTaken(const String &name) const override { return config_.FindScheme(name) != nullptr; }
+
+private:
+  const vConfigMgr &config_;
+};
+
 } // namespace
 
 vConfigMgr::vConfigMgr()
@@ -109,7 +118,7 @@ void vConfigMgr::RemoveScheme(const String &name) {
 }
 
 String vConfigMgr::NewScheme() {
-  const String name = NewSchemeName(*this);
+  const String name = NewSchemeName(SchemesOf(*this));
   vScheme scheme;
   FillPreset(kNewSchemePreset, scheme);
   SetScheme(name, scheme);
@@ -117,7 +126,7 @@ String vConfigMgr::NewScheme() {
 }
 
 String vConfigMgr::CopyScheme(const vNameSchemePair &pair) {
-  const String name = CopySchemeName(pair.name, *this);
+  const String name = CopySchemeName(pair.name, SchemesOf(*this));
   SetScheme(name, pair.scheme); // a fresh name, so the source pair stays alive
   return name;
 }

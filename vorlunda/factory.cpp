@@ -11,7 +11,6 @@
 namespace {
 
 constexpr int kInfoLinePadding = 2;
-constexpr int kBoundsPoints = 10000;
 constexpr int kDimensionIterations = 20000;
 constexpr int kDimensionPatience = 2000;
 constexpr int kDimensionGrid = 64;

@@ -4,6 +4,7 @@
 #include "ifs/surface.h"
 #include "vorlunda/config.h"
 #include "vorlunda/drawtarget.h"
+#include "vorlunda/handbuilt.h"
 
 #include <cstdint>
 
@@ -69,11 +70,3 @@ private:
   ifsPixelRect infoRect;
   String infoText;
 };
-
-// The hand-built families of the templated schemes.
-enum class vTemplate { kFerns, kAutumn, kVorlunda, kGasket, kUnknown };
-vTemplate TemplateFromName(const char *name);
-void BuildFerns(ifsGuiFractal &fractal, int width, int height, double aspect);
-void BuildAutumn(ifsGuiFractal &fractal, int width, int height, double aspect);
-void BuildVorlunda(ifsGuiFractal &fractal, int width, int height, double aspect);
-void BuildGasket(ifsGuiFractal &fractal, int width, int height, double aspect);

@@ -1,4 +1,4 @@
-#include "vorlunda/factory.h"
+#include "vorlunda/handbuilt.h"
 
 #include "foundation/random.h"
 #include "ifs/colour.h"
@@ -8,10 +8,8 @@
 
 namespace {
 
-constexpr int kBoundsPoints = 10000;
 constexpr double kPi = 3.14159265358979323846;
-constexpr int kRowLength = 7;
-using Row = double[kRowLength];
+using Row = double[kRuleRowLength];
 
 struct Scaling {
   double centring;
@@ -20,8 +18,7 @@ struct Scaling {
 };
 
 void AddLinear(ifsGuiFractal &fractal, const Row &row) {
-  fractal.AddRule(
-      ifsRule(ifsRuleSystem::Linear, row[0], row[1], row[2], row[3], row[4], row[5], row[6]));
+  fractal.AddRule(ifsRule(ifsRuleSystem::Linear, row));
 }
 
 void Finish(ifsGuiFractal &fractal, double aspect, const Scaling &scaling) {
@@ -144,8 +141,7 @@ void BuildFerns(ifsGuiFractal &fractal, int width, int height, double aspect) {
   const ifsColour stem = {0.35 * u1, 0.2 * u2 + 0.15, 0.0};
   const ifsColour leaf = {0.0, 0.7 * u3 + 0.3, 0.45 * u4};
   for (int i = 0; i < 4; ++i) {
-    const Row &row = kRules[i];
-    ifsRule rule(ifsRuleSystem::Linear, row[0], row[1], row[2], row[3], row[4], row[5], row[6]);
+    ifsRule rule(ifsRuleSystem::Linear, kRules[i]);
     const ifsColour &colour = i == 0 ? stem : leaf;
     rule.SetColour(colour.red, colour.green, colour.blue, kBlends[i]);
     fractal.AddRule(rule);

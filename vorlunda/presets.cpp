@@ -141,12 +141,3 @@ vScheme TemplatedDefault(int index) {
   scheme.templateName = row.name;
   return scheme;
 }
-
-void SetUnstoredTemplateFields(vScheme &scheme) {
-  FillDrawingFields(kPresets[kNewSchemePreset], scheme);
-  scheme.contractiveRules = false;
-  scheme.useFixedPoints = true;
-  scheme.maxDiscards = 1;
-  scheme.filterEnabled = false;
-  scheme.minDimension = 0.0;
-}

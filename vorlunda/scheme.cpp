@@ -1,7 +1,7 @@
 #include "vorlunda/scheme.h"
 
+#include "ifs/colour.h"
 #include "vorlunda/lenientnumber.h"
-#include "vorlunda/presets.h"
 #include "vorlunda/schemetokenizer.h"
 
 #include <cstdarg>
@@ -21,11 +21,22 @@ constexpr double kMaxDimension = 2.0;
 constexpr double kMaxScaling = 10.0;
 constexpr std::int32_t kMaxPerGroup = 1000;
 constexpr double kMaxCentring = 10.0;
-constexpr std::int32_t kMaxBrightness = 765; // white: 255 on each of three channels
 
 // What a version-11 text means for the fields it cannot carry.
 constexpr std::int32_t kVersion11MaxDiscards = 10;
 constexpr double kVersion11MinDimension = 1.0;
+
+// What a templated text means for the fields it cannot carry: the drawing
+// fields of the first built-in scheme ("Solid"), and the options the
+// templated defaults are built with.
+constexpr vRuleLimits kTemplatedRuleLimits[kRuleSystemCount] = {{2, 6}, {2, 16}, {2, 16},
+                                                                {2, 6}, {2, 12}, {3, 12}};
+constexpr double kTemplatedMinScaling = 0.5;
+constexpr double kTemplatedMaxScaling = 2.0;
+constexpr std::int32_t kTemplatedMinPerGroup = 3;
+constexpr std::int32_t kTemplatedMaxPerGroup = 12;
+constexpr double kTemplatedCentring = 0.8;
+constexpr std::int32_t kTemplatedMinBrightness = 128;
 
 bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
   return value >= low && value <= high;
@@ -152,6 +163,25 @@ void AppendRandomFields(String &text, const vScheme &scheme) {
 }
 
 } // namespace
+
+void SetUnstoredTemplateFields(vScheme &scheme) {
+  scheme.colourSystem = ifsColourSystem::Solid;
+  for (int i = 0; i < kRuleSystemCount; ++i) {
+    scheme.ruleSystemEnabled[i] = true;
+    scheme.ruleLimits[i] = kTemplatedRuleLimits[i];
+  }
+  scheme.minScaling = kTemplatedMinScaling;
+  scheme.maxScaling = kTemplatedMaxScaling;
+  scheme.minPerGroup = kTemplatedMinPerGroup;
+  scheme.maxPerGroup = kTemplatedMaxPerGroup;
+  scheme.centring = kTemplatedCentring;
+  scheme.minBrightness = kTemplatedMinBrightness;
+  scheme.contractiveRules = false;
+  scheme.useFixedPoints = true;
+  scheme.maxDiscards = 1;
+  scheme.filterEnabled = false;
+  scheme.minDimension = 0.0;
+}
 
 Error vScheme::FromText(const char *text) {
   vSchemeTokenizer fields(text);

@@ -1,7 +1,6 @@
 #include "vorlunda/schemenames.h"
 
 #include "foundation/ascii.h"
-#include "vorlunda/config.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -62,20 +61,20 @@ String CopyName(const String &base, std::int64_t number) {
 
 } // namespace
 
-String NewSchemeName(const vConfigMgr &config) {
+String NewSchemeName(const vTakenNames &taken) {
   String name;
   for (int number = 1;; ++number) {
     name.Format("New scheme %d", number);
-    if (config.FindScheme(name) == nullptr)
+    if (!taken.IsTaken(name))
       return name;
   }
 }
 
-String CopySchemeName(const String &source, const vConfigMgr &config) {
+String CopySchemeName(const String &source, const vTakenNames &taken) {
   const CopyBase split = SplitCopyName(source);
   for (std::int64_t number = split.number;; ++number) {
     String candidate = CopyName(split.base, number);
-    if (config.FindScheme(candidate) == nullptr)
+    if (!taken.IsTaken(candidate))
       return candidate;
   }
 }

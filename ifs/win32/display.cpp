@@ -29,6 +29,8 @@ HPALETTE CreateCubePalette(HDC dc, int *reserved) {
   if (reserved != nullptr)
     *reserved = count;
   const int entries = count + kCubeSize;
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<BYTE> storage(sizeof(LOGPALETTE) + entries * sizeof(PALETTEENTRY), 0);
   LOGPALETTE *palette = reinterpret_cast<LOGPALETTE *>(storage.data());
   palette->palVersion = kLogPaletteVersion;

@@ -1,15 +1,13 @@
 #include "ifs/win32/floatfault.h"
 
+#include "ifs/floatmasks.h"
+
 #include <windows.h>
 
 #include <csignal>
 
 namespace {
 
-constexpr DWORD kSseMaskAll = 0x1f80;
-constexpr DWORD kSseFlags = 0x003f;
-constexpr WORD kX87MaskAll = 0x003f;
-constexpr WORD kX87Flags = 0x00ff;
 // Raised for vector instructions with several faulting lanes.
 constexpr DWORD kFloatMultipleFaults = 0xC00002B4;
 constexpr DWORD kFloatMultipleTraps = 0xC00002B5;

@@ -4,7 +4,6 @@
 
 namespace {
 
-constexpr char kTestRootParent[] = "Software\\VorlundaTest";
 constexpr DWORD kMaxKeyNameSize = 256; // 255 characters and the NUL
 
 HKEY ToHkey(pwRegKey key) { return static_cast<HKEY>(key); }
@@ -54,8 +53,8 @@ LONG DeleteKeyTree(HKEY parent, const char *name) {
 
 pwWin32Registry::pwWin32Registry(const char *root) : root_(root != nullptr ? root : "") {}
 
-std::string pwWin32Registry::FullPath(const char *path) const {
-  if (root_.empty())
+String pwWin32Registry::FullPath(const char *path) const {
+  if (root_.IsEmpty())
     return path;
   if (*path == '\0')
     return root_;
@@ -69,8 +68,8 @@ long pwWin32Registry::CreateKey(const char *path, pwRegKey *key) {
   HKEY opened = nullptr;
   DWORD disposition = 0;
   const LONG result =
-      RegCreateKeyExA(HKEY_CURRENT_USER, FullPath(path).c_str(), 0, noClass,
-                      REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &opened, &disposition);
+      RegCreateKeyExA(HKEY_CURRENT_USER, FullPath(path).CStr(), 0, noClass, REG_OPTION_NON_VOLATILE,
+                      KEY_ALL_ACCESS, nullptr, &opened, &disposition);
   if (result == ERROR_SUCCESS)
     *key = opened;
   return result;
@@ -123,25 +122,12 @@ long pwWin32Registry::EnumValue(pwRegKey key, std::uint32_t index, char *name,
 }
 
 long pwWin32Registry::DeleteRootTree() {
-  if (root_.empty())
+  if (root_.IsEmpty())
     return kRegInvalidParameter; // never the whole hive
-  return DeleteKeyTree(HKEY_CURRENT_USER, root_.c_str());
+  return DeleteKeyTree(HKEY_CURRENT_USER, root_.CStr());
 }
 
-pwScopedTestRegistry::pwScopedTestRegistry() : backend_(UniqueTestRegistryRoot()) {
-  (void)backend_.DeleteRootTree(); // left over by an earlier process with the same id
-  SetDefaultRegistryBackend(&backend_);
-}
-
-pwScopedTestRegistry::~pwScopedTestRegistry() {
-  SetDefaultRegistryBackend(nullptr);
-  (void)backend_.DeleteRootTree();
-  // Only succeeds once no other test process has a root there.
-  RegDeleteKeyA(HKEY_CURRENT_USER, kTestRootParent);
-}
-
-String UniqueTestRegistryRoot() {
-  String root;
-  root.Format("%s\\%lu", kTestRootParent, static_cast<unsigned long>(GetCurrentProcessId()));
-  return root;
+pwRegistryBackend &BuiltInRegistryBackend() {
+  static pwWin32Registry registry;
+  return registry;
 }

@@ -3,8 +3,6 @@
 #include "foundation/string.h"
 #include "pallwork/regbackend.h"
 
-#include <string>
-
 // The current user's registry. With a root, every path is taken below that
 // key instead, so tests can work on a tree of their own.
 class pwWin32Registry final : public pwRegistryBackend {
@@ -23,33 +21,13 @@ public:
   long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
                  std::uint32_t *type) override;
 
-  const char *Root() const { return root_.c_str(); }
+  const char *Root() const { return root_.CStr(); }
   // Removes the root key with everything below it; ERROR_FILE_NOT_FOUND when
   // it is already gone. Without a root there is nothing to remove.
   long DeleteRootTree();
 
 private:
-  std::string FullPath(const char *path) const;
+  String FullPath(const char *path) const;
 
-  std::string root_;
+  String root_;
 };
-
-// A registry root owned by one test process: installed as the default
-// backend while it lives, then deleted with everything below it.
-class pwScopedTestRegistry {
-public:
-  pwScopedTestRegistry();
-  ~pwScopedTestRegistry();
-  pwScopedTestRegistry(const pwScopedTestRegistry &) = delete;
-  pwScopedTestRegistry &operator=(const pwScopedTestRegistry &) = delete;
-
-  pwWin32Registry &Backend() { return backend_; }
-  // The root's path under the current user, for checking with other tools.
-  const char *Root() const { return backend_.Root(); }
-
-private:
-  pwWin32Registry backend_;
-};
-
-// "Software\VorlundaTest\<process id>"
-String UniqueTestRegistryRoot();

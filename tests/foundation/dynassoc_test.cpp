@@ -53,17 +53,36 @@ TEST(DynAssoc, KeyComparisonIsUsedWhenGiven) {
   EXPECT_STREQ("ten", byLastDigit.ValueOf(30));
 }
 
+// Counted keys show the table deleting every association it made, at once
+// on Remove and the rest with the table; a counted value shows it leaves
+// what the associations point to alone.
 TEST(DynAssoc, DeletesItsAssociationsButNotTheirValues) {
   Counted::Reset();
-  Counted kept(5);
+  Counted *const value = new Counted(5);
   {
-    const Association<int, Counted *> pairs[] = {{1, &kept}};
-    DynAssoc<int, Counted *> table(pairs, 1, -1, nullptr);
-    for (int i = 2; i < 20; ++i)
-      table.Add(i, &kept);
-    EXPECT_EQ(&kept, table.ValueOf(19));
+    const Association<Counted, Counted *> pairs[] = {{1, value}, {2, value}};
+    const int outside = Counted::Live(); // the value and the two keys above
+    {
+      DynAssoc<Counted, Counted *> table(pairs, 2, Counted(-1), nullptr);
+      const int fromPairs = outside + 1 + 2; // the default key and one copy per pair
+      EXPECT_EQ(Counted::Live(), fromPairs);
+      for (int i = 3; i < 20; ++i)
+        table.Add(i, value);
+      EXPECT_EQ(Counted::Live(), fromPairs + 17);
+      EXPECT_EQ(table.ValueOf(19), value);
+      table.Remove(7);
+      EXPECT_EQ(Counted::Live(), fromPairs + 16);
+      table.Remove(7); // gone already: nothing more to delete
+      EXPECT_EQ(Counted::Live(), fromPairs + 16);
+      table.Compact();
+      EXPECT_EQ(Counted::Live(), fromPairs + 16);
+    }
+    EXPECT_EQ(Counted::Live(), outside);
   }
-  EXPECT_EQ(1, Counted::Live());
+  EXPECT_EQ(Counted::Live(), 1);
+  EXPECT_EQ(value->value, 5);
+  delete value;
+  EXPECT_EQ(Counted::Live(), 0);
 }
 
 TEST(CompareEnumNames, NullEqualsOnlyNull) {

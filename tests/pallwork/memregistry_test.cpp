@@ -1,5 +1,7 @@
 #include "pallwork/memregistry.h"
 
+#include "tests/support/faultyregistry.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -10,7 +12,7 @@ namespace {
 
 constexpr long kAccessDenied = 5;
 
-class MemoryRegistry : public ::testing::Test {
+template <typename Registry> class RegistryFixture : public ::testing::Test {
 protected:
   void SetUp() override { ASSERT_EQ(registry.CreateKey("Software\\Test", &key), kRegSuccess); }
   void TearDown() override { EXPECT_EQ(registry.CloseKey(key), kRegSuccess); }
@@ -33,9 +35,12 @@ protected:
     }
   }
 
-  pwMemoryRegistry registry;
+  Registry registry;
   pwRegKey key = nullptr;
 };
+
+using MemoryRegistry = RegistryFixture<pwMemoryRegistry>;
+using FaultyMemoryRegistry = RegistryFixture<FaultyRegistry>;
 
 TEST_F(MemoryRegistry, QueriesAnswerWithTheWin32Codes) {
   ASSERT_EQ(SetText("Name", "four"), kRegSuccess);
@@ -85,8 +90,8 @@ TEST_F(MemoryRegistry, ClosedHandlesAreRejected) {
   EXPECT_EQ(registry.QueryValue(other, "x", nullptr, nullptr, &size), kRegInvalidHandle);
 }
 
-TEST_F(MemoryRegistry, InjectedFailuresSkipThenFailThenRecover) {
-  registry.FailNext(pwRegCall::SetValue, 2, kAccessDenied, 1);
+TEST_F(FaultyMemoryRegistry, InjectedFailuresSkipThenFailThenRecover) {
+  registry.FailNext(RegCall::SetValue, 2, kAccessDenied, 1);
   EXPECT_EQ(SetText("A", "1"), kRegSuccess);
   EXPECT_EQ(SetText("B", "2"), kAccessDenied);
   EXPECT_EQ(SetText("C", "3"), kAccessDenied);

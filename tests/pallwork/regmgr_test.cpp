@@ -2,6 +2,7 @@
 
 #include "pallwork/memregistry.h"
 #include "tests/pallwork/support/registrycontract.h"
+#include "tests/support/faultyregistry.h"
 
 #include <gtest/gtest.h>
 
@@ -19,8 +20,8 @@ using MemoryBackends = ::testing::Types<MemoryProvider>;
 INSTANTIATE_TYPED_TEST_SUITE_P(Memory, RegistryContract, MemoryBackends);
 
 TEST(RegistryMgrUnopened, AnswersEveryOperationWithTheKeyFailure) {
-  pwMemoryRegistry memory;
-  memory.FailNext(pwRegCall::CreateKey, 1, kAccessDenied);
+  FaultyRegistry memory;
+  memory.FailNext(RegCall::CreateKey, 1, kAccessDenied);
   pwRegistryMgr registry(kKeyPath, memory);
   EXPECT_FALSE(registry.IsOpen());
 
@@ -55,18 +56,18 @@ TEST(RegistryMgrLifetime, ClosesItsKeyAndCreatesMissingParents) {
 }
 
 TEST(RegistryMgrFailures, ReadFailsWhenEitherQueryFails) {
-  pwMemoryRegistry memory;
+  FaultyRegistry memory;
   pwRegistryMgr registry(kKeyPath, memory);
   ASSERT_TRUE(registry.WriteString("Text", "value").Succeeded());
   for (int failingQuery = 0; failingQuery < 2; ++failingQuery) {
-    memory.FailNext(pwRegCall::QueryValue, 1, kAccessDenied, failingQuery);
+    memory.FailNext(RegCall::QueryValue, 1, kAccessDenied, failingQuery);
     String text("kept");
     EXPECT_STREQ(registry.ReadString("Text", text).Message(),
                  "Unable to read the 'Text' registry value");
     EXPECT_STREQ(text, "kept");
   }
   // A value that grew between the size query and the read no longer fits.
-  memory.FailNext(pwRegCall::QueryValue, 1, kRegMoreData, 1);
+  memory.FailNext(RegCall::QueryValue, 1, kRegMoreData, 1);
   String text;
   EXPECT_TRUE(registry.ReadString("Text", text).Failed());
   ASSERT_TRUE(registry.ReadString("Text", text).Succeeded()); // the fault has passed
@@ -74,28 +75,28 @@ TEST(RegistryMgrFailures, ReadFailsWhenEitherQueryFails) {
 }
 
 TEST(RegistryMgrFailures, WritesAndDeletesNameTheValue) {
-  pwMemoryRegistry memory;
+  FaultyRegistry memory;
   pwRegistryMgr registry(kKeyPath, memory);
-  memory.FailNext(pwRegCall::SetValue, 2, kAccessDenied);
+  memory.FailNext(RegCall::SetValue, 2, kAccessDenied);
   EXPECT_STREQ(registry.WriteString("Scheme", "x").Message(),
                "Unable to write the 'Scheme' registry value");
   EXPECT_STREQ(registry.WriteDword("InfoLine", 1).Message(),
                "Unable to write the 'InfoLine' registry value");
   EXPECT_TRUE(registry.WriteDword("InfoLine", 1).Succeeded());
 
-  memory.FailNext(pwRegCall::DeleteValue, 1, kAccessDenied);
+  memory.FailNext(RegCall::DeleteValue, 1, kAccessDenied);
   EXPECT_STREQ(registry.DeleteValue("InfoLine").Message(),
                "Unable to delete the 'InfoLine' registry value");
-  memory.FailNext(pwRegCall::DeleteValue, 1, kRegPathNotFound);
+  memory.FailNext(RegCall::DeleteValue, 1, kRegPathNotFound);
   EXPECT_TRUE(registry.DeleteValue("InfoLine").Succeeded());
 }
 
 TEST(RegistryMgrFailures, EnumerationFailuresClearFound) {
-  pwMemoryRegistry memory;
+  FaultyRegistry memory;
   pwRegistryMgr registry(kKeyPath, memory);
   ASSERT_TRUE(registry.WriteDword("One", 1).Succeeded());
-  const pwRegCall failingCalls[] = {pwRegCall::QueryLongestValueName, pwRegCall::EnumValue};
-  for (const pwRegCall call : failingCalls) {
+  const RegCall failingCalls[] = {RegCall::QueryLongestValueName, RegCall::EnumValue};
+  for (const RegCall call : failingCalls) {
     memory.FailNext(call, 1, kAccessDenied);
     bool found = true;
     String name;

@@ -1,12 +1,12 @@
 // Load and Store against a registry of the test's own: in memory natively,
 // the real registry under Wine.
 
-#include "pallwork/memregistry.h"
 #include "pallwork/regmgr.h"
-#include "pallwork/scratchregistry.h"
 #include "vorlunda/config.h"
 #include "vorlunda/presets.h"
 
+#include "tests/support/faultyregistry.h"
+#include "tests/support/scratchregistry.h"
 #include "tests/vorlunda/support/schemesamples.h"
 
 #include <gtest/gtest.h>
@@ -65,20 +65,16 @@ std::set<std::string> RawSchemeNames() {
 class ConfigRegistry : public ::testing::Test {
 protected:
   void SetUp() override { FirstRunAgain(); }
-  void TearDown() override {
-    SetDefaultRegistryBackend(nullptr);
-    backend_.reset();
-  }
+  void TearDown() override { scratch_.reset(); }
 
   // The old scratch registry goes first: on Windows they share one key.
   void FirstRunAgain() {
-    backend_.reset();
-    backend_ = CreateScratchRegistryBackend();
-    SetDefaultRegistryBackend(backend_.get());
+    scratch_.reset();
+    scratch_ = std::make_unique<ScratchRegistry>();
   }
 
 private:
-  std::unique_ptr<pwRegistryBackend> backend_;
+  std::unique_ptr<ScratchRegistry> scratch_;
 };
 
 TEST_F(ConfigRegistry, FirstRunFindsNoSchemesAndPlainSettings) {
@@ -286,7 +282,7 @@ protected:
     return config;
   }
 
-  pwMemoryRegistry memory_;
+  FaultyRegistry memory_;
 };
 
 constexpr long kAccessDenied = 5;
@@ -294,7 +290,7 @@ constexpr long kAccessDenied = 5;
 TEST_F(ConfigRegistryFaults, GeneralFailureStillWritesTheOtherSettingsButNoScheme) {
   vConfigMgr config = ThreeSchemes();
   config.infoLine = true;
-  memory_.FailNext(pwRegCall::SetValue, 1, kAccessDenied);
+  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied);
   const Error result = config.Store();
   EXPECT_EQ(result.Severity(), kSeverityError);
   EXPECT_STREQ(result.Message(), "Unable to write the 'ScreenShots' registry value");
@@ -305,7 +301,7 @@ TEST_F(ConfigRegistryFaults, GeneralFailureStillWritesTheOtherSettingsButNoSchem
 
 TEST_F(ConfigRegistryFaults, FailedDeletionStopsTheSchemeWrites) {
   vConfigMgr config = ThreeSchemes();
-  memory_.FailNext(pwRegCall::DeleteValue, 1, kAccessDenied);
+  memory_.FailNext(RegCall::DeleteValue, 1, kAccessDenied);
   const Error result = config.Store();
   EXPECT_STREQ(result.Message(), "Unable to delete the 'D' registry value");
   EXPECT_TRUE(RawSchemeNames().empty());
@@ -315,7 +311,7 @@ TEST_F(ConfigRegistryFaults, FailedDeletionStopsTheSchemeWrites) {
 TEST_F(ConfigRegistryFaults, StoreStopsAtTheFirstFailedSchemeWrite) {
   vConfigMgr config = ThreeSchemes();
   constexpr int kGeneralWrites = 3; // "HighestVersion" is already 12
-  memory_.FailNext(pwRegCall::SetValue, 1, kAccessDenied, kGeneralWrites + 1);
+  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied, kGeneralWrites + 1);
   const Error result = config.Store();
   EXPECT_STREQ(result.Message(), "Unable to write the 'B' registry value");
   EXPECT_EQ(RawSchemeNames(), std::set<std::string>{"A"});
@@ -328,18 +324,18 @@ TEST_F(ConfigRegistryFaults, LoadReportsAFailedEnumerationAndSkipsUnreadableValu
 
   vConfigMgr config;
   // Four general reads, then the size query of "A" fails.
-  memory_.FailNext(pwRegCall::QueryValue, 1, kAccessDenied, 4);
+  memory_.FailNext(RegCall::QueryValue, 1, kAccessDenied, 4);
   ASSERT_EQ(config.Load().Severity(), kSeverityOk);
   EXPECT_EQ(config.SchemeCount(), 2);
   EXPECT_EQ(config.FindScheme("A"), nullptr);
 
-  memory_.FailNext(pwRegCall::EnumValue, 1, kAccessDenied, 2);
+  memory_.FailNext(RegCall::EnumValue, 1, kAccessDenied, 2);
   const Error result = config.Load();
   EXPECT_EQ(result.Severity(), kSeverityError);
   EXPECT_STREQ(result.Message(), "Enumeration failed");
   EXPECT_EQ(config.SchemeCount(), 2); // what was read before the failure stays
 
-  memory_.FailNext(pwRegCall::CreateKey, 2, kAccessDenied);
+  memory_.FailNext(RegCall::CreateKey, 2, kAccessDenied);
   EXPECT_STREQ(config.Load().Message(), "Unable to create the registry key");
 }
 

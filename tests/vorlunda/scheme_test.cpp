@@ -64,6 +64,29 @@ TEST(BuiltInSchemes, TemplatedDefaultsAreWrittenExactlyAndSurviveARoundTrip) {
   }
 }
 
+// The parser keeps its own copy of what a templated text leaves out, so a
+// change to the first built-in scheme must be made in both places.
+TEST(SchemeText, UnstoredTemplateFieldsAreThoseOfTheFirstPreset) {
+  vScheme preset;
+  FillPresetScheme(0, preset);
+  vScheme templated = preset;
+  templated.colourSystem = ifsColourSystem::Spectrum;
+  for (int i = 0; i < kRuleSystemCount; ++i) {
+    templated.ruleSystemEnabled[i] = false;
+    templated.ruleLimits[i] = {7, 9};
+  }
+  templated.minScaling = templated.maxScaling = templated.centring = 9.0;
+  templated.minPerGroup = templated.maxPerGroup = templated.minBrightness = 99;
+  SetUnstoredTemplateFields(templated);
+  // The option block is the templated defaults' own, not the preset's.
+  templated.contractiveRules = preset.contractiveRules;
+  templated.useFixedPoints = preset.useFixedPoints;
+  templated.maxDiscards = preset.maxDiscards;
+  templated.filterEnabled = preset.filterEnabled;
+  templated.minDimension = preset.minDimension;
+  EXPECT_EQ(templated, preset);
+}
+
 TEST(SchemeText, VersionFollowsTheOptionsInUse) {
   vScheme scheme;
   FillPresetScheme(0, scheme);

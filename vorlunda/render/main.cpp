@@ -4,6 +4,7 @@
 #include "vorlunda/factory.h"
 #include "vorlunda/memdrawtarget.h"
 #include "vorlunda/render/options.h"
+#include "vorlunda/render/storedconfig.h"
 
 #include <cstdio>
 #include <ctime>
@@ -16,18 +17,6 @@ constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
 constexpr const char *kTestSchemeName = "Test";
-
-void LoadConfiguration(bool defaults, vConfigMgr &config) {
-#ifdef _WIN32
-  if (!defaults && config.Load().Succeeded())
-    return;
-  config.Clear();
-#else
-  // There is no registry here: the stored configuration is the built-in one.
-  (void)defaults;
-#endif
-  config.RestoreDefaults();
-}
 
 int ListSchemes(const vConfigMgr &config) {
   for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
@@ -90,6 +79,8 @@ void RunGroups(vFactory &factory, int groups, bool printInfo) {
 }
 
 Error WriteRows(const ifsSurface &surface, BmpFile &file) {
+  // A byte buffer of a size known up front and zeroed, which DynArray (grown
+  // by Add) does not give; std::vector is kept for that.
   std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(surface.Width()));
   for (int y = 0; y < surface.Height(); ++y) {
     Error result;
@@ -163,7 +154,7 @@ int main(int argc, char **argv) {
   if (options.action == vRenderAction::kCheck)
     return CheckText(options.checkText);
   vConfigMgr config;
-  LoadConfiguration(options.defaults, config);
+  LoadRenderConfiguration(options.defaults, config);
   if (options.action == vRenderAction::kList)
     return ListSchemes(config);
   return Draw(options, config);

@@ -9,6 +9,9 @@ struct Counted {
   Counted &operator=(const Counted &other) = default;
   ~Counted() { ++destroyed; }
 
+  // Containers that compare keys need it; the counts ignore it.
+  friend bool operator==(const Counted &a, const Counted &b) { return a.value == b.value; }
+
   static void Reset() { constructed = destroyed = 0; }
   static int Live() { return constructed - destroyed; }
 

@@ -1,6 +1,8 @@
 #include "pallwork/regmgr.h"
 #include "pallwork/win32/win32registry.h"
 #include "tests/pallwork/support/registrycontract.h"
+#include "tests/support/scratchregistry.h"
+#include "tests/support/win32/testregistryroot.h"
 
 #include <gtest/gtest.h>
 
@@ -75,12 +77,12 @@ TEST(Win32Registry, KeyThatCannotBeCreatedAnswersWithTheKeyFailure) {
   (void)backend.DeleteRootTree();
 }
 
-TEST(Win32Registry, ScopedTestRegistryBecomesTheDefaultAndLeavesNothing) {
+TEST(Win32Registry, ScratchRegistryBecomesTheDefaultAndLeavesNothing) {
   const char *const kProductKey = "Control Panel\\Screen Saver.Vorlunda\\ScopedProbe";
   std::string root;
   pwRegistryBackend *scopedBackend = nullptr;
   {
-    pwScopedTestRegistry scoped;
+    ScratchRegistry scoped;
     root = scoped.Root();
     scopedBackend = &scoped.Backend();
     EXPECT_EQ(&DefaultRegistryBackend(), scopedBackend);

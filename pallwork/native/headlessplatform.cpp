@@ -1,11 +1,9 @@
-// Builds without Windows have no windows, no password services and no one to
-// show a message box to; the saver's logic still runs against this.
-#if !defined(_WIN32)
-
 #include "pallwork/platform.h"
 
 namespace {
 
+// Builds without Windows have no windows, no password services and no one to
+// show a message box to; the saver's logic still runs against this.
 class pwHeadlessPlatform final : public pwPlatform {
 public:
   bool IsWindow(pwWindowHandle) override { return false; }
@@ -23,5 +21,3 @@ pwPlatform &BuiltInPlatform() {
   static pwHeadlessPlatform platform;
   return platform;
 }
-
-#endif

@@ -1,46 +1,12 @@
 #include "ifs/mathtrap.h"
 
+#include "ifs/floatmasks.h"
+
 #include <csignal>
-
-#if defined(_WIN32)
-
-#include "ifs/win32/floatfault.h"
-
-#include <float.h>
-#include <math.h>
-
-namespace {
-
-// The runtime resets the handler to the default before calling it.
-extern "C" void OnFloatSignal(int) {
-  std::signal(SIGFPE, OnFloatSignal);
-  _fpreset();
-}
-
-// Reporting every library error as handled keeps the runtime silent.
-int __cdecl OnMathError(struct _exception *) { return 1; }
-
-} // namespace
-
-void InstallMathTrap() {
-  // On 64-bit Windows a signal handler cannot change the state the faulting
-  // instruction resumes with, so a filter in front of it masks the fault.
-  InstallFloatFaultFilter();
-  std::signal(SIGFPE, OnFloatSignal);
-  __setusermatherr(OnMathError);
-}
-
-#else
-
 #include <cstdint>
 #include <ucontext.h>
 
 namespace {
-
-constexpr std::uint32_t kSseMaskAll = 0x1f80; // MXCSR exception masks
-constexpr std::uint32_t kSseFlags = 0x003f;   // MXCSR exception flags
-constexpr std::uint16_t kX87MaskAll = 0x003f; // x87 control word masks
-constexpr std::uint16_t kX87Flags = 0x00ff;   // x87 status word flags and summary
 
 bool IsFloatCode(int code) {
   return code == FPE_FLTDIV || code == FPE_FLTOVF || code == FPE_FLTUND || code == FPE_FLTRES ||
@@ -87,5 +53,3 @@ void InstallHandler() {
 // Floating-point exceptions stay masked here, as the C library starts them;
 // the handler covers code that unmasks them.
 void InstallMathTrap() { InstallHandler(); }
-
-#endif
