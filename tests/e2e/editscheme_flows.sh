@@ -112,4 +112,41 @@ if start_settings && open_editor 0 A u; then
   echo "ok: a templated scheme stores its own fields"
 fi
 
+# Test draws the scheme as edited, full screen; a key brings the editor back
+# with the focus on Test, and nothing of the run is kept. An invalid value
+# shows its error and starts nothing.
+readonly kSolid=10
+readonly kMinLitPixels=20000
+readonly kDrawSeconds=3 # past the saver's grace period, so a key ends it
+forget_configuration
+if start_settings && open_editor $kSolid S o; then
+  keys ctrl+Tab alt+n 1 1 alt+t
+  await_probe "an invalid centring is refused" "'Centring' contains an invalid value.
+It must be 10 or less." msgbox Error
+  keys Return
+  await_probe "the focus is back on the centring" "113 Edit" focus "$kEditTitle"
+  # A run would cover the editor and disable it, its owner, while it lasts.
+  expect_probe "no run started: the editor is enabled" 1 enabled "$kEditTitle" .
+  expect_probe "no run started: the editor is in front" "$kEditTitle" foreground
+  keys 0 alt+t
+  sleep $kDrawSeconds
+  import -window root "$kArtefacts/editscheme-test-run.png"
+  lit=$(lit_pixels "$kArtefacts/editscheme-test-run.png")
+  [ "$lit" -ge $kMinLitPixels ] || fail "the test run lit only $lit pixels"
+  expect_probe "the editor is disabled during the run" 0 enabled "$kEditTitle" .
+  keys a
+  await_probe "the editor is enabled again" 1 enabled "$kEditTitle" .
+  await_probe "the editor is in front again" "$kEditTitle" foreground
+  await_probe "the focus is back on Test" "101 Button" focus "$kEditTitle"
+  expect_probe "the edited value is still shown" 0 text "$kEditTitle" sheet:113
+  keys Escape
+  probe gone "$kEditTitle" >/dev/null || fail "Escape left the editor open"
+  activate_window "$kSettingsTitle"
+  keys Return
+  expect_settings_end "test run, Cancel, OK"
+  [ "$(stored_field Solid 30)" = 0.800000 ] ||
+    fail "the tested centring was kept: '$(stored_field Solid 30)'"
+  echo "ok: Test draws the edited scheme and keeps nothing ($lit lit pixels)"
+fi
+
 finish_checks

@@ -38,6 +38,12 @@ TEST(EditSchemeDialog, OpensOnGeneralWithTheFocusOnTheName) {
     EXPECT_EQ(ShownSheet(dialog), kGeneral);
     EXPECT_EQ(GetFocus(), SheetControl(dialog, kGeneral, IDC_GEN_NAME));
     EXPECT_FALSE(IsWindowVisible(SheetControl(dialog, kGeneral, IDC_GEN_TEMPLATED_NOTE)));
+    EXPECT_NE(SendMessageA(dialog.Window(), WM_GETICON, ICON_BIG, 0), 0);
+    // Without a parent it is centred on the screen.
+    RECT rect = {};
+    GetWindowRect(dialog.Window(), &rect);
+    EXPECT_NEAR((rect.left + rect.right) / 2, GetSystemMetrics(SM_CXSCREEN) / 2, 1);
+    EXPECT_NEAR((rect.top + rect.bottom) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 1);
   });
 }
 

@@ -103,16 +103,62 @@ void ExpectControlsInside(vEditSchemeDlg &dialog, int sheet) {
   }
 }
 
+std::string ClassOf(HWND window) {
+  char name[64] = {};
+  GetClassNameA(window, name, sizeof(name));
+  return name;
+}
+
+// Whether a control's text fits it in its own font: wrapped within a label,
+// on one line beside a check box or in a group box's caption.
+bool TextFits(HWND control) {
+  char text[256] = {};
+  if (GetWindowTextA(control, text, sizeof(text)) == 0)
+    return true;
+  RECT client = {};
+  GetClientRect(control, &client);
+  const std::string kind = ClassOf(control);
+  const LONG style = static_cast<LONG>(GetWindowLongPtrA(control, GWL_STYLE));
+  HDC dc = GetDC(control);
+  HGDIOBJ old =
+      SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(control, WM_GETFONT, 0, 0)));
+  RECT needed = {0, 0, client.right, 0};
+  const bool label = kind == "Static";
+  DrawTextA(dc, text, -1, &needed, DT_CALCRECT | (label ? DT_WORDBREAK : DT_SINGLELINE));
+  SelectObject(dc, old);
+  ReleaseDC(control, dc);
+  if (label)
+    return needed.bottom <= client.bottom && needed.right <= client.right;
+  int room = client.right;
+  if ((style & BS_TYPEMASK) == BS_AUTOCHECKBOX)
+    room -= GetSystemMetrics(SM_CXMENUCHECK) + 4; // the box and its gap
+  else if ((style & BS_TYPEMASK) == BS_GROUPBOX)
+    room -= 16; // the frame's corners on both sides
+  return needed.right <= room;
+}
+
+void ExpectTextsFit(HWND parent, const char *where) {
+  for (HWND child = GetWindow(parent, GW_CHILD); child != nullptr;
+       child = GetWindow(child, GW_HWNDNEXT)) {
+    const std::string kind = ClassOf(child);
+    if (kind == "Static" || kind == "Button") {
+      EXPECT_TRUE(TextFits(child)) << where << " control " << GetDlgCtrlID(child);
+    }
+  }
+}
+
 void CaptureEverySheet(int position, const char *kind, const std::string &dpi) {
   vConfigMgr config = SampleConfig();
   vNameSchemePair pair = PairAt(config, position);
   RunEditScheme(pair, config, position, [&](vEditSchemeDlg &dialog) {
+    ExpectTextsFit(dialog.Window(), "dialog");
     for (int sheet = 0; sheet < dialog.SheetCount(); ++sheet) {
       dialog.ShowSheet(dialog.Sheet(sheet));
       RedrawWindow(dialog.Window(), nullptr, nullptr,
                    RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
       PumpFor(kSettleMs, dialog.Window());
       ExpectControlsInside(dialog, sheet);
+      ExpectTextsFit(SheetWindow(dialog, sheet), kSheetNames[sheet]);
       EXPECT_TRUE(SaveWindowShot(dialog.Window(), TestTmpPath(ShotName(kind, sheet, dpi))));
     }
   });

@@ -8,6 +8,9 @@
 //   help_probe close               HELP_QUIT / HH_CLOSE_ALL; waits for the viewer to go
 //   help_probe wait <text>         asks nothing; waits until the viewer shows text
 //   help_probe gone                asks nothing; waits until no viewer is open
+//   help_probe cancel <title>      presses Cancel of the dialog with that title,
+//                                  which a person could not reach while the
+//                                  viewer covers the screen
 //   help_probe route <n>|contents|close
 //                                  prints the viewer call the request makes,
 //                                  without calling either viewer
@@ -137,6 +140,10 @@ int Show(int argc, char **argv) {
   }
   if (mode == "wait" && argc == 3) {
     return WaitForText(argv[2]) ? 0 : 1;
+  }
+  if (mode == "cancel" && argc == 3) {
+    HWND dialog = FindWindowA(nullptr, argv[2]);
+    return dialog != nullptr && PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0) ? 0 : 1;
   }
   if (mode == "gone" && argc == 2) {
     return WaitForViewerGone() ? 0 : 1;
