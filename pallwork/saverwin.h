@@ -26,6 +26,9 @@ public:
   // Just before the screen is captured.
   void BeforeScreenShot() override {}
   virtual HPALETTE GetPalette() { return nullptr; }
+  // How long the loop may sleep before Step has work again, in
+  // milliseconds; input still wakes it at once.
+  virtual std::uint32_t IdleMs() { return 0; }
 
   // Returns once the window has been destroyed.
   void Run();
@@ -58,6 +61,7 @@ private:
   bool AskFileName(String &path);
   [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
   void HideCursorAtStart();
+  void SleepUntilInput(std::uint32_t timeoutMs);
 
   HWND owner_;                    // not owned
   HCURSOR savedCursor_ = nullptr; // not owned

@@ -293,13 +293,21 @@ void vFactory::Advance(std::uint32_t nowTicks) {
     DrawSlice(nowTicks);
     break;
   default:
-    // Unsigned, so a tick count that wraps round does not stretch the wait.
-    if (nowTicks - finishTime >= static_cast<std::uint32_t>(scheme->clearDelay) * kMsPerSecond)
+    if (WaitLeft(nowTicks) == 0)
       state = kStateNewGroup;
     break;
   }
   if (from != kStateBuild && state == kStateBuild)
     discards = 0;
+}
+
+std::uint32_t vFactory::WaitLeft(std::uint32_t nowTicks) const {
+  if (state != kStateWait || scheme == nullptr)
+    return 0;
+  // Unsigned, so a tick count that wraps round does not stretch the wait.
+  const std::uint32_t waited = nowTicks - finishTime;
+  const std::uint32_t delay = static_cast<std::uint32_t>(scheme->clearDelay) * kMsPerSecond;
+  return waited >= delay ? 0 : delay - waited;
 }
 
 void vFactory::DrawSlice(std::uint32_t nowTicks) {

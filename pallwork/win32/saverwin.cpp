@@ -118,7 +118,16 @@ void pwScreenSaverWindow::Run() {
     input_.TryHideCursor();
     Step();
     PumpMessages(false);
+    if (!closed_)
+      SleepUntilInput(IdleMs());
   }
+}
+
+// Input already in the queue, even if seen before, wakes the wait as well.
+void pwScreenSaverWindow::SleepUntilInput(std::uint32_t timeoutMs) {
+  if (timeoutMs == 0)
+    return;
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 bool pwScreenSaverWindow::PumpMessages(bool wait) {

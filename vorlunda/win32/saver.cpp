@@ -47,6 +47,13 @@ void vVorlundaSaver::BeforeScreenShot() {
     target_->Present();
 }
 
+// Between groups there is nothing to do until the delay is over.
+std::uint32_t vVorlundaSaver::IdleMs() {
+  if (!factory_ || ShotInProgress())
+    return 0;
+  return factory_->WaitLeft(GetTickCount());
+}
+
 HPALETTE vVorlundaSaver::GetPalette() { return target_ ? target_->Palette() : nullptr; }
 
 void vVorlundaSaver::Paint(HDC dc, const RECT &rect) {

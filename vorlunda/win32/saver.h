@@ -26,6 +26,7 @@ public:
   // The capture reads the window, so it must show everything drawn so far.
   void BeforeScreenShot() override;
   HPALETTE GetPalette() override;
+  std::uint32_t IdleMs() override;
   void Paint(HDC dc, const RECT &rect) override;
 
   // Null until the first step.

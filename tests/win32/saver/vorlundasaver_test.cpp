@@ -7,6 +7,9 @@
 
 #include <windows.h>
 
+#include <atomic>
+#include <thread>
+
 namespace {
 
 constexpr DWORD kDrawMs = 2500;
@@ -104,6 +107,68 @@ TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
   EXPECT_GT(saver.lit, 20);
   EXPECT_FALSE(saver.infoLineOn);
   EXPECT_EQ(saver.blueInBottomRow, 0);
+}
+
+// One quick fractal, then a wait far longer than the test.
+vConfigMgr LongWaitConfig() {
+  vConfigMgr defaults;
+  defaults.RestoreDefaults();
+  vScheme scheme;
+  for (std::int32_t i = 0; i < defaults.SchemeCount(); ++i)
+    if (!defaults.SchemeAt(i)->scheme.IsTemplated())
+      scheme = defaults.SchemeAt(i)->scheme;
+  scheme.enabled = true;
+  scheme.minPerGroup = scheme.maxPerGroup = 1;
+  scheme.filterEnabled = false;
+  scheme.pointDensity = 0.05;
+  scheme.clearDelay = 600;
+  vConfigMgr config;
+  config.SetScheme(String("Long wait"), scheme);
+  return config;
+}
+
+// Counts the steps taken while the factory waits between groups.
+class WaitingSaver : public vVorlundaSaver {
+public:
+  explicit WaitingSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
+  void Step() override {
+    vVorlundaSaver::Step();
+    if (Factory()->state == kStateWait) {
+      ++waitingSteps;
+      waiting = true;
+    }
+  }
+  std::atomic<bool> waiting{false};
+  std::atomic<int> waitingSteps{0};
+};
+
+TEST(VorlundaSaver, SleepsBetweenGroupsYetEndsOnInputAtOnce) {
+  constexpr DWORD kSleepMs = 1000;
+  constexpr DWORD kEndWithinMs = 20000;
+  vConfigMgr config = LongWaitConfig();
+  WaitingSaver saver(&config);
+  ASSERT_NE(saver.Window(), nullptr);
+  const HWND window = saver.Window();
+  int stepsBeforeKey = -1;
+  DWORD keyTime = 0;
+  // From another thread, so the key arrives while the loop sleeps.
+  std::thread presser([&] {
+    const DWORD start = GetTickCount();
+    while (!saver.waiting && GetTickCount() - start < kEndWithinMs)
+      Sleep(10);
+    Sleep(kSleepMs);
+    stepsBeforeKey = saver.waitingSteps;
+    keyTime = GetTickCount();
+    PostMessageA(window, WM_KEYDOWN, 'A', 1);
+  });
+  saver.Run();
+  const DWORD endTime = GetTickCount();
+  presser.join();
+  EXPECT_TRUE(saver.Closed());
+  ASSERT_GE(stepsBeforeKey, 1);
+  // A busy loop takes thousands of steps a second.
+  EXPECT_LT(stepsBeforeKey, 50);
+  EXPECT_LT(endTime - keyTime, kEndWithinMs / 4) << "the key did not wake the loop";
 }
 
 } // namespace
