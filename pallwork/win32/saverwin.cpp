@@ -9,11 +9,9 @@ namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
 
-bool HasParentWindow(HWND parent) { return parent != nullptr && IsWindow(parent); }
-
 SIZE WindowSize(HWND parent) {
   SIZE size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (HasParentWindow(parent)) {
+  if (parent != nullptr) {
     RECT area = {};
     GetClientRect(parent, &area);
     size = {area.right - area.left, area.bottom - area.top};
@@ -21,17 +19,18 @@ SIZE WindowSize(HWND parent) {
   return size;
 }
 
-HWND CreationParent(HWND parent) { return HasParentWindow(parent) ? parent : nullptr; }
-
-DWORD CreationStyle(HWND parent) { return HasParentWindow(parent) ? WS_CHILD : WS_POPUP; }
+// A preview stays a child even when its host has just gone: the window is
+// then not created and the preview ends quietly, rather than turning into a
+// full-screen saver that asks for the password.
+DWORD CreationStyle(HWND parent) { return parent != nullptr ? WS_CHILD : WS_POPUP; }
 
 } // namespace
 
 pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword)
-    : pwWindow(CreationParent(parent), "", CreationStyle(parent), 0, 0, WindowSize(parent).cx,
+    : pwWindow(parent, "", CreationStyle(parent), 0, 0, WindowSize(parent).cx,
                WindowSize(parent).cy, true),
       owner_(owner), primaryButton_(VK_LBUTTON),
-      input_(*this, window_, HasParentWindow(parent), noPassword) {
+      input_(*this, window_, parent != nullptr, noPassword) {
   if (window_ == nullptr)
     return;
   SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,

@@ -141,4 +141,35 @@ TEST(SaverWindow, FullScreenIgnoresSystemCloseAndEndsOnInputAfterGrace) {
   EXPECT_GT(saver.steps, 10);
 }
 
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+  if (IsWindowVisible(window))
+    ++*reinterpret_cast<int *>(count);
+  return TRUE;
+}
+
+int VisibleThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// The host checked on the command line is gone by the time the saver makes
+// its window.
+TEST(SaverWindow, PreviewWhoseHostVanishedEndsQuietly) {
+  const HWND host = MakeHost();
+  ASSERT_NE(host, nullptr);
+  DestroyWindow(host);
+  ASSERT_EQ(VisibleThreadWindows(), 0);
+  ScriptedSaver saver(host, [](ScriptedSaver &, DWORD) {});
+  EXPECT_EQ(saver.Window(), nullptr);
+  EXPECT_TRUE(saver.Preview());
+  EXPECT_EQ(VisibleThreadWindows(), 0) << "a window appeared without its host";
+  EXPECT_TRUE(CursorShowing());
+  const DWORD start = GetTickCount();
+  saver.Run();
+  EXPECT_LT(GetTickCount() - start, kPastGraceMs);
+  EXPECT_EQ(saver.steps, 0);
+  EXPECT_TRUE(CursorShowing());
+}
+
 } // namespace

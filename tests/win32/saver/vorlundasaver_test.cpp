@@ -109,6 +109,21 @@ TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
   EXPECT_EQ(saver.blueInBottomRow, 0);
 }
 
+TEST(VorlundaSaver, PreviewWhoseHostVanishedDrawsNothingAndEnds) {
+  HWND gone = nullptr;
+  {
+    DrawingHost host;
+    gone = host.Get();
+  }
+  ASSERT_FALSE(IsWindow(gone));
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(gone, &config);
+  EXPECT_EQ(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_EQ(saver.steps, 0);
+  EXPECT_EQ(saver.Factory(), nullptr);
+}
+
 // One quick fractal, then a wait far longer than the test.
 vConfigMgr LongWaitConfig() {
   vConfigMgr defaults;
