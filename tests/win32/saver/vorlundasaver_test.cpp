@@ -1,5 +1,6 @@
 #include "vorlunda/win32/saver.h"
 
+#include "ifs/win32/gdisurface.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
 
@@ -94,6 +95,35 @@ TEST(VorlundaSaver, FullScreenDrawsWithTheInformationLineAtTheBottom) {
   EXPECT_GT(saver.lit, 200);
   EXPECT_TRUE(saver.infoLineOn);
   // The text is white on blue, so most of the bottom row is blue.
+  EXPECT_GT(saver.blueInBottomRow, GetSystemMetrics(SM_CXSCREEN) / 2);
+}
+
+int sectionsRefused = 0;
+
+HBITMAP RefuseSection(HDC, const BITMAPINFO *, void **bits) {
+  ++sectionsRefused;
+  *bits = nullptr;
+  return nullptr;
+}
+
+// As on a system without the memory for a backing store of the whole screen.
+class NoBackingStores {
+public:
+  NoBackingStores() { SetSectionMaker(RefuseSection); }
+  ~NoBackingStores() { SetSectionMaker(nullptr); }
+  NoBackingStores(const NoBackingStores &) = delete;
+  NoBackingStores &operator=(const NoBackingStores &) = delete;
+};
+
+TEST(VorlundaSaver, WithoutABackingStoreDrawsStraightOntoTheWindow) {
+  NoBackingStores refused;
+  sectionsRefused = 0;
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(nullptr, &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_GT(sectionsRefused, 0);
+  EXPECT_GT(saver.lit, 200);
   EXPECT_GT(saver.blueInBottomRow, GetSystemMetrics(SM_CXSCREEN) / 2);
 }
 
