@@ -103,6 +103,22 @@ void ifsSurface::Clear() {
   MarkAllDirty();
 }
 
+void ifsSurface::ClearRect(const ifsPixelRect &rect) {
+  const int left = rect.left < 0 ? 0 : rect.left;
+  const int top = rect.top < 0 ? 0 : rect.top;
+  const int right = rect.right > width_ ? width_ : rect.right;
+  const int bottom = rect.bottom > height_ ? height_ : rect.bottom;
+  if (right <= left || bottom <= top)
+    return;
+  if (bits_ != nullptr) {
+    const int bytes = format_ == ifsPixelFormat::Rgb32 ? 4 : 1;
+    for (int y = top; y < bottom; ++y)
+      std::memset(Row(y) + static_cast<std::intptr_t>(left) * bytes, 0,
+                  static_cast<std::size_t>(right - left) * bytes);
+  }
+  MergeDirty(left, top, right - 1, bottom - 1);
+}
+
 ifsPixelRect ifsSurface::Dirty() const {
   if (dirtyLeft_ > dirtyRight_)
     return {};

@@ -97,6 +97,8 @@ public:
 
   // Black everywhere (index 0 on indexed surfaces); all marked dirty.
   void Clear();
+  // Black in the part of `rect` on the surface, which is marked dirty.
+  void ClearRect(const ifsPixelRect &rect);
 
   // The pixels written since the last ClearDirty.
   ifsPixelRect Dirty() const;

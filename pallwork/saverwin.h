@@ -2,13 +2,14 @@
 
 #include "foundation/error.h"
 #include "foundation/string.h"
+#include "pallwork/monitorlayout.h"
 #include "pallwork/saverinput.h"
 #include "pallwork/win32/window.h"
 
 #include <windows.h>
 
-// The saver's window: full screen, or a child filling a preview window. It
-// hides the cursor, ends on input after the grace period (asking for the
+// The saver's window: full screen over every monitor, or a child filling a
+// preview window. It hides the cursor, ends on input after the grace period (asking for the
 // password where the system wants one), can save the screen as a BMP first,
 // and runs the timer-less loop that alternates messages with Step.
 class pwScreenSaverWindow : public pwWindow, private pwSaverHost {
@@ -37,6 +38,9 @@ public:
   void SetScreenShotDirectory(const String &directory) { shotDirectory_ = directory; }
 
   bool Preview() const { return input_.Preview(); }
+  // Where each monitor's picture goes, in client coordinates, the primary
+  // monitor's first; a preview has the one area of its window.
+  const std::vector<pwScreenRect> &DrawingAreas() const { return areas_; }
   bool Closed() const { return closed_; }
   bool ShotInProgress() const { return input_.ShotInProgress(); }
 
@@ -45,6 +49,8 @@ protected:
   bool PumpMessages(bool wait);
 
 private:
+  pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword, const pwMonitorLayout &layout);
+
   // pwSaverHost
   std::uint32_t TickCount() override;
   pwCursorPoint CursorPosition() override;
@@ -72,4 +78,5 @@ private:
   HDC shotDc_ = nullptr;
   HBITMAP shotBitmap_ = nullptr;
   pwSaverInput input_;
+  std::vector<pwScreenRect> areas_;
 };

@@ -95,7 +95,7 @@ void vFactory::PrepareSchemes(const vConfigMgr *source) {
     // A broken configuration must not stop the saver; the defaults draw.
     config.RestoreDefaults();
   }
-  if (window != nullptr && window->IsPreview())
+  if (window != nullptr && !window->ShowsInfoLine())
     config.infoLine = false;
   RemoveUnusableSchemes();
   if (config.SchemeCount() == 0)
@@ -216,7 +216,7 @@ void vFactory::ComputeTarget() {
     targetPoints = 0;
     return;
   }
-  fractal.Prepare(*surface, drawWidth, drawHeight, 0, 0);
+  fractal.Prepare(*surface, drawWidth, drawHeight, window->AreaLeft(), window->AreaTop());
   const ifsRect bounds = fractal.Bounds();
   const ifsPixel low = fractal.ToPixel({bounds.xMin, bounds.yMin});
   const ifsPixel high = fractal.ToPixel({bounds.xMax, bounds.yMax});

@@ -1,5 +1,6 @@
 #include "pallwork/saverwin.h"
 
+#include "pallwork/platform.h"
 #include "pallwork/regmgr.h"
 
 #include <windows.h>
@@ -9,14 +10,19 @@ namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
 
-SIZE WindowSize(HWND parent) {
-  SIZE size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+// Full screen covers every monitor; a preview fills its host's client area.
+pwMonitorLayout WindowLayout(HWND parent) {
   if (parent != nullptr) {
-    RECT area = {};
-    GetClientRect(parent, &area);
-    size = {area.right - area.left, area.bottom - area.top};
+    RECT client = {};
+    GetClientRect(parent, &client);
+    const pwScreenRect area = {0, 0, client.right - client.left, client.bottom - client.top};
+    return pwMonitorLayout{area, {area}};
   }
-  return size;
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const pwScreenRect virtualScreen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  return LayOutMonitors(CurrentPlatform().Monitors(), virtualScreen);
 }
 
 // A preview stays a child even when its host has just gone: the window is
@@ -27,10 +33,14 @@ DWORD CreationStyle(HWND parent) { return parent != nullptr ? WS_CHILD : WS_POPU
 } // namespace
 
 pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword)
-    : pwWindow(parent, "", CreationStyle(parent), 0, 0, WindowSize(parent).cx,
-               WindowSize(parent).cy, true),
+    : pwScreenSaverWindow(parent, owner, noPassword, WindowLayout(parent)) {}
+
+pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword,
+                                         const pwMonitorLayout &layout)
+    : pwWindow(parent, "", CreationStyle(parent), layout.window.left, layout.window.top,
+               layout.window.Width(), layout.window.Height(), true),
       owner_(owner), primaryButton_(VK_LBUTTON),
-      input_(*this, window_, parent != nullptr, noPassword) {
+      input_(*this, window_, parent != nullptr, noPassword), areas_(layout.areas) {
   if (window_ == nullptr)
     return;
   SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,

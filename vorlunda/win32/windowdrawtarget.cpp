@@ -93,6 +93,8 @@ int vWindowDrawTarget::InfoFontHeight() {
 }
 
 int vWindowDrawTarget::CreatePalette() {
+  if (palette_ != nullptr)
+    return paletteBase_;
   if (window_ == nullptr)
     return -1;
   ifsWindowDC dc(window_);
@@ -104,6 +106,7 @@ int vWindowDrawTarget::CreatePalette() {
     return -1;
   // The backing store is remade as an 8-bit picture in the palette's colours.
   CreateSurface();
+  paletteBase_ = reserved;
   return reserved;
 }
 
@@ -126,6 +129,22 @@ void vWindowDrawTarget::ClearToBlack() {
   InvalidateRect(window_, nullptr, TRUE);
   UpdateWindow(window_);
   surface_.ClearDirty();
+}
+
+// Shown at once: the other monitors' pending points go with it, and nothing
+// of theirs is cleared.
+void vWindowDrawTarget::ClearRectToBlack(const ifsPixelRect &rect) {
+  if (surface_.IsCreated()) {
+    surface_.ClearRect(rect);
+    surface_.Present();
+    return;
+  }
+  direct_.Present();
+  ifsWindowDC dc(window_);
+  if (dc.Get() == nullptr)
+    return;
+  const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
+  FillRect(dc.Get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
 }
 
 void vWindowDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *text) {

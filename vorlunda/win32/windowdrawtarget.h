@@ -26,6 +26,7 @@ public:
   int CreatePalette() override;
   void RealizePalette() override;
   void ClearToBlack() override;
+  void ClearRectToBlack(const ifsPixelRect &rect) override;
   void DrawInfoLine(const ifsPixelRect &rect, const char *text) override;
   void Present() override;
 
@@ -43,6 +44,7 @@ private:
   int width_ = 0;
   int height_ = 0;
   HPALETTE palette_ = nullptr;
+  int paletteBase_ = -1;
   ifsGdiSurface surface_;
   ifsDirectSurface direct_; // only without surface_
 };

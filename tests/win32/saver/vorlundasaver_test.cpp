@@ -1,6 +1,7 @@
 #include "vorlunda/win32/saver.h"
 
 #include "ifs/win32/gdisurface.h"
+#include "tests/pallwork/support/fakeplatform.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
 
@@ -9,7 +10,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -36,8 +39,44 @@ public:
   int lit = -1;
   int blueInBottomRow = 0;
   bool infoLineOn = false;
+  // The client area as it was at the end, 0x00RRGGBB, top row first.
+  std::vector<std::uint32_t> picture;
+  int pictureWidth = 0;
+
+  std::uint32_t PixelAt(int x, int y) const {
+    return picture[static_cast<std::size_t>(y) * pictureWidth + x];
+  }
+  // Lit pixels in [left, right) × [top, bottom).
+  int LitIn(int left, int top, int right, int bottom) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x)
+        count += (PixelAt(x, y) & 0xFFFFFF) > 0x101010;
+    return count;
+  }
 
 private:
+  void Capture(HDC dc, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto *pixels = static_cast<const std::uint32_t *>(bits);
+    picture.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
+    pictureWidth = width;
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+  }
+
   void Look() {
     RECT area = {};
     GetClientRect(Window(), &area);
@@ -50,6 +89,7 @@ private:
     for (int x = 0; x < area.right; ++x)
       if (GetPixel(dc, x, area.bottom - 1) == kInfoBlue)
         ++blueInBottomRow;
+    Capture(dc, area.right, area.bottom);
     ReleaseDC(Window(), dc);
     infoLineOn = Factory() != nullptr && Factory()->Config().infoLine;
   }
@@ -214,6 +254,34 @@ TEST(VorlundaSaver, SleepsBetweenGroupsYetEndsOnInputAtOnce) {
   // A busy loop takes thousands of steps a second.
   EXPECT_LT(stepsBeforeKey, 50);
   EXPECT_LT(endTime - keyTime, kEndWithinMs / 4) << "the key did not wake the loop";
+}
+
+// Two monitors that fit on the test display: the primary on the right, a
+// smaller one left of it and lower down, desktop above and below that.
+TEST(VorlundaSaver, EveryMonitorDrawsItsOwnGroupsAndThePrimaryTheLine) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const pwScreenRect primary = {width / 3, 0, width, height};
+  const pwScreenRect secondary = {0, height / 4, width / 3, height * 3 / 4};
+  ScopedFakePlatform fake;
+  fake->monitors = {{secondary, false}, {primary, true}};
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(nullptr, &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  ASSERT_EQ(saver.FactoryCount(), 2);
+  EXPECT_EQ(saver.FactoryAt(0)->DrawWidth(), primary.Width());
+  EXPECT_LT(saver.FactoryAt(0)->DrawHeight(), primary.Height()) << "the line takes its bottom";
+  EXPECT_EQ(saver.FactoryAt(1)->DrawWidth(), secondary.Width());
+  EXPECT_EQ(saver.FactoryAt(1)->DrawHeight(), secondary.Height());
+  ASSERT_EQ(saver.pictureWidth, width);
+  EXPECT_GT(saver.LitIn(primary.left, primary.top, primary.right, primary.bottom), 100);
+  EXPECT_GT(saver.LitIn(secondary.left, secondary.top, secondary.right, secondary.bottom), 100);
+  EXPECT_EQ(saver.LitIn(0, 0, secondary.right, secondary.top), 0) << "desktop above";
+  EXPECT_EQ(saver.LitIn(0, secondary.bottom, secondary.right, height), 0) << "desktop below";
+  const std::uint32_t kBluePixel = 0x0000FF;
+  EXPECT_EQ(saver.PixelAt(primary.left, height - 1), kBluePixel);
+  EXPECT_EQ(saver.PixelAt(width - 1, height - 1), kBluePixel);
+  EXPECT_NE(saver.PixelAt(primary.left - 1, secondary.bottom - 1), kBluePixel);
 }
 
 } // namespace
