@@ -213,13 +213,13 @@ public:
   explicit ifsSurfaceBatch(ifsSurface &surface)
       : surface_(surface), bits_(surface.bits_), stride_(surface.stride_),
         indexed_(surface.format_ == ifsPixelFormat::Indexed8), plotted_(surface.plots_ != nullptr),
-        palette_(surface.palette_) {}
+        checkedRgb_(indexed_ || plotted_), palette_(surface.palette_) {}
   ~ifsSurfaceBatch() { surface_.MergeDirty(left_, top_, right_, bottom_); }
   ifsSurfaceBatch(const ifsSurfaceBatch &) = delete;
   ifsSurfaceBatch &operator=(const ifsSurfaceBatch &) = delete;
 
   void PutRgb(int x, int y, int red, int green, int blue) {
-    if (indexed_ || plotted_) {
+    if (checkedRgb_) {
       surface_.WriteRgb(x, y, red, green, blue);
       return;
     }
@@ -266,6 +266,8 @@ private:
   const int stride_;
   const bool indexed_;
   const bool plotted_;
+  // Colours go through the surface's own writes: nearest palette entry, or plots.
+  const bool checkedRgb_;
   const std::uint32_t *const palette_;
   int left_ = 1 << 30, top_ = 1 << 30, right_ = -1, bottom_ = -1;
 };

@@ -9,9 +9,10 @@
 #include <windows.h>
 
 // The saver's window: full screen over every monitor, or a child filling a
-// preview window. It hides the cursor, ends on input after the grace period (asking for the
-// password where the system wants one), can save the screen as a BMP first,
-// and runs the timer-less loop that alternates messages with Step.
+// preview window. It hides the cursor, ends on input after the grace period
+// (asking for the password where the system wants one), can save the screen
+// as a BMP first, and runs the timer-less loop that alternates messages with
+// Step, sleeping while Step has nothing to do.
 class pwScreenSaverWindow : public pwWindow, private pwSaverHost {
 public:
   pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword);
