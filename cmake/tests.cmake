@@ -79,6 +79,9 @@ function(vorlunda_gtest name dir)
     # compiler does not report as dependencies.
     set_source_files_properties(${resources} PROPERTIES OBJECT_DEPENDS "${resource_parts}")
   endif()
+  if(WIN32)
+    list(APPEND resources ${PROJECT_SOURCE_DIR}/tests/win32/manifest.rc)
+  endif()
   add_executable(${name} ${sources} ${support} ${resources})
   target_link_libraries(${name} PRIVATE ${ARGN} vorlunda_test_support ${VORLUNDA_ALL_LIBS}
                         gtest_main)

@@ -26,7 +26,18 @@ void ifsSurface::Attach(std::uint8_t *bits, int stride, int width, int height,
   width_ = width;
   height_ = height;
   format_ = format;
+  plots_ = nullptr;
+  plotCount_ = 0;
+  plotCapacity_ = 0;
   ClearDirty();
+}
+
+void ifsSurface::AttachPlots(ifsPlot *plots, int capacity, int width, int height,
+                             ifsPixelFormat format) {
+  assert(plots != nullptr && capacity > 0);
+  Attach(nullptr, 0, width, height, format);
+  plots_ = plots;
+  plotCapacity_ = capacity;
 }
 
 void ifsSurface::SetPixelsPerInch(int x, int y) {
@@ -35,7 +46,7 @@ void ifsSurface::SetPixelsPerInch(int x, int y) {
 }
 
 std::uint32_t ifsSurface::ReadColour(int x, int y) const {
-  if (!Contains(x, y))
+  if (!Contains(x, y) || bits_ == nullptr)
     return 0;
   std::uint32_t entry;
   if (format_ == ifsPixelFormat::Rgb32)
@@ -47,7 +58,7 @@ std::uint32_t ifsSurface::ReadColour(int x, int y) const {
 
 int ifsSurface::ReadIndex(int x, int y) const {
   assert(format_ == ifsPixelFormat::Indexed8);
-  return Contains(x, y) ? Row(y)[x] : -1;
+  return Contains(x, y) && bits_ != nullptr ? Row(y)[x] : -1;
 }
 
 void ifsSurface::SetPaletteEntry(int index, int red, int green, int blue) {
@@ -81,10 +92,31 @@ int ifsSurface::NearestEntry(int red, int green, int blue) const {
 }
 
 void ifsSurface::Clear() {
+  if (bits_ == nullptr) {
+    ClearPlots();
+    MarkAllDirty();
+    return;
+  }
   const int rowBytes = format_ == ifsPixelFormat::Rgb32 ? width_ * 4 : width_;
   for (int y = 0; y < height_; ++y)
     std::memset(Row(y), 0, static_cast<std::size_t>(rowBytes));
   MarkAllDirty();
+}
+
+void ifsSurface::ClearRect(const ifsPixelRect &rect) {
+  const int left = rect.left < 0 ? 0 : rect.left;
+  const int top = rect.top < 0 ? 0 : rect.top;
+  const int right = rect.right > width_ ? width_ : rect.right;
+  const int bottom = rect.bottom > height_ ? height_ : rect.bottom;
+  if (right <= left || bottom <= top)
+    return;
+  if (bits_ != nullptr) {
+    const int bytes = format_ == ifsPixelFormat::Rgb32 ? 4 : 1;
+    for (int y = top; y < bottom; ++y)
+      std::memset(Row(y) + static_cast<std::intptr_t>(left) * bytes, 0,
+                  static_cast<std::size_t>(right - left) * bytes);
+  }
+  MergeDirty(left, top, right - 1, bottom - 1);
 }
 
 ifsPixelRect ifsSurface::Dirty() const {

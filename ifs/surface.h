@@ -25,6 +25,15 @@ struct ifsPixelRect {
   bool IsEmpty() const { return right <= left || bottom <= top; }
 };
 
+// A pixel written onto a surface that keeps no picture of its own, waiting
+// to be drawn on the device: 0x00RRGGBB, or a palette index on indexed
+// surfaces.
+struct ifsPlot {
+  std::int32_t x;
+  std::int32_t y;
+  std::uint32_t value;
+};
+
 // Height / width of one pixel in physical units; 1 when the device does not say.
 inline double PixelAspect(int pixelsPerInchX, int pixelsPerInchY) {
   if (pixelsPerInchX <= 0 || pixelsPerInchY <= 0)
@@ -60,6 +69,9 @@ public:
   int PixelsPerInchY() const { return pixelsPerInchY_; }
   // A 256-colour palette device: the fractal should write palette indexes.
   bool UsesPalette() const { return format_ == ifsPixelFormat::Indexed8; }
+  // False when writes are only collected as plots for the device (see
+  // AttachPlots); reads then see black.
+  bool HasRaster() const { return bits_ != nullptr; }
 
   std::uint8_t *Row(int y) { return bits_ + static_cast<std::intptr_t>(y) * stride_; }
   const std::uint8_t *Row(int y) const { return bits_ + static_cast<std::intptr_t>(y) * stride_; }
@@ -85,6 +97,8 @@ public:
 
   // Black everywhere (index 0 on indexed surfaces); all marked dirty.
   void Clear();
+  // Black in the part of `rect` on the surface, which is marked dirty.
+  void ClearRect(const ifsPixelRect &rect);
 
   // The pixels written since the last ClearDirty.
   ifsPixelRect Dirty() const;
@@ -101,8 +115,17 @@ public:
 protected:
   ifsSurface() = default;
   void Attach(std::uint8_t *bits, int stride, int width, int height, ifsPixelFormat format);
+  // No raster: every write becomes a plot in `plots` (capacity entries),
+  // which the derived surface draws and empties in FlushPlots, called
+  // whenever the list is full.
+  void AttachPlots(ifsPlot *plots, int capacity, int width, int height, ifsPixelFormat format);
   void SetPixelsPerInch(int x, int y);
   void Detach() { Attach(nullptr, 0, 0, 0, format_); }
+
+  const ifsPlot *Plots() const { return plots_; }
+  int PlotCount() const { return plotCount_; }
+  void ClearPlots() { plotCount_ = 0; }
+  virtual void FlushPlots() { ClearPlots(); }
 
 private:
   friend class ifsSurfaceBatch;
@@ -125,8 +148,16 @@ private:
     std::memcpy(Row(y) + 4 * static_cast<std::intptr_t>(x), &rgb, sizeof rgb);
   }
   int NearestEntry(int red, int green, int blue) const;
+  void Plot(int x, int y, std::uint32_t value) {
+    if (plotCount_ == plotCapacity_)
+      FlushPlots();
+    plots_[plotCount_++] = ifsPlot{x, y, value};
+  }
 
   std::uint8_t *bits_ = nullptr; // owned by the derived surface
+  ifsPlot *plots_ = nullptr;     // owned by the derived surface
+  int plotCount_ = 0;
+  int plotCapacity_ = 0;
   int stride_ = 0;
   int width_ = 0;
   int height_ = 0;
@@ -142,19 +173,27 @@ inline void ifsSurface::WriteRgb(int x, int y, int red, int green, int blue) {
   if (!Contains(x, y))
     return;
   Touch(x, y);
-  if (format_ == ifsPixelFormat::Rgb32)
-    StorePixel(x, y,
-               static_cast<std::uint32_t>(red) << 16 | static_cast<std::uint32_t>(green) << 8 |
-                   static_cast<std::uint32_t>(blue));
+  const std::uint32_t value = format_ == ifsPixelFormat::Rgb32
+                                  ? static_cast<std::uint32_t>(red) << 16 |
+                                        static_cast<std::uint32_t>(green) << 8 |
+                                        static_cast<std::uint32_t>(blue)
+                                  : static_cast<std::uint32_t>(NearestEntry(red, green, blue));
+  if (plots_ != nullptr)
+    Plot(x, y, value);
+  else if (format_ == ifsPixelFormat::Rgb32)
+    StorePixel(x, y, value);
   else
-    Row(y)[x] = static_cast<std::uint8_t>(NearestEntry(red, green, blue));
+    Row(y)[x] = static_cast<std::uint8_t>(value);
 }
 
 inline void ifsSurface::WriteIndex(int x, int y, int index) {
   if (!Contains(x, y) || static_cast<unsigned>(index) >= kPaletteEntries)
     return;
   Touch(x, y);
-  if (format_ == ifsPixelFormat::Indexed8)
+  if (plots_ != nullptr)
+    Plot(x, y,
+         format_ == ifsPixelFormat::Indexed8 ? static_cast<std::uint32_t>(index) : palette_[index]);
+  else if (format_ == ifsPixelFormat::Indexed8)
     Row(y)[x] = static_cast<std::uint8_t>(index);
   else
     StorePixel(x, y, palette_[index]);
@@ -167,18 +206,20 @@ inline double AspectRatio(const ifsSurface &surface, int width, int height) {
 // Unchecked writes for one batch of pixels, for the drawing hot path: the
 // buffer's facts are copied into the batch so they can stay in registers
 // while pixels are stored, and the dirty area is gathered on the side and
-// merged when the batch ends. Callers keep x and y on the surface.
+// merged when the batch ends. Callers keep x and y on the surface. A surface
+// without a raster takes the checked writes instead.
 class ifsSurfaceBatch {
 public:
   explicit ifsSurfaceBatch(ifsSurface &surface)
       : surface_(surface), bits_(surface.bits_), stride_(surface.stride_),
-        indexed_(surface.format_ == ifsPixelFormat::Indexed8), palette_(surface.palette_) {}
+        indexed_(surface.format_ == ifsPixelFormat::Indexed8), plotted_(surface.plots_ != nullptr),
+        checkedRgb_(indexed_ || plotted_), palette_(surface.palette_) {}
   ~ifsSurfaceBatch() { surface_.MergeDirty(left_, top_, right_, bottom_); }
   ifsSurfaceBatch(const ifsSurfaceBatch &) = delete;
   ifsSurfaceBatch &operator=(const ifsSurfaceBatch &) = delete;
 
   void PutRgb(int x, int y, int red, int green, int blue) {
-    if (indexed_) {
+    if (checkedRgb_) {
       surface_.WriteRgb(x, y, red, green, blue);
       return;
     }
@@ -190,6 +231,10 @@ public:
   void PutIndex(int x, int y, int index) {
     if (static_cast<unsigned>(index) >= kPaletteEntries)
       return;
+    if (plotted_) {
+      surface_.WriteIndex(x, y, index);
+      return;
+    }
     Touch(x, y);
     if (indexed_)
       bits_[static_cast<std::intptr_t>(y) * stride_ + x] = static_cast<std::uint8_t>(index);
@@ -199,6 +244,8 @@ public:
 
   // Starts fetching a pixel that is about to be written.
   void Prefetch(int x, int y) const {
+    if (plotted_)
+      return;
     __builtin_prefetch(bits_ + static_cast<std::intptr_t>(y) * stride_ + (indexed_ ? x : 4 * x), 1);
   }
 
@@ -218,6 +265,9 @@ private:
   std::uint8_t *const bits_;
   const int stride_;
   const bool indexed_;
+  const bool plotted_;
+  // Colours go through the surface's own writes: nearest palette entry, or plots.
+  const bool checkedRgb_;
   const std::uint32_t *const palette_;
   int left_ = 1 << 30, top_ = 1 << 30, right_ = -1, bottom_ = -1;
 };

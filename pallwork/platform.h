@@ -1,6 +1,9 @@
 #pragma once
 
+#include "pallwork/monitorlayout.h"
 #include "pallwork/windowhandle.h"
+
+#include <vector>
 
 // The handful of system queries and services the saver's start-up and its
 // password flow depend on, behind one interface so their logic can be driven
@@ -25,6 +28,9 @@ public:
   // A modal message box with an OK button, preceded by the icon's sound.
   virtual void ShowMessageBox(pwWindowHandle owner, const char *text, const char *caption,
                               unsigned int icon) = 0;
+
+  // The desktop's monitors in the system's order; none when unknown.
+  virtual std::vector<pwMonitor> Monitors() { return {}; }
 };
 
 // The Win32 implementation on Windows; elsewhere one with no windows at all.

@@ -3,15 +3,17 @@
 #include "foundation/error.h"
 #include "foundation/string.h"
 #include "foundation/win32/scopedwin.h"
+#include "pallwork/monitorlayout.h"
 #include "pallwork/saverinput.h"
 #include "pallwork/win32/window.h"
 
 #include <windows.h>
 
-// The saver's window: full screen, or a child filling a preview window. It
-// hides the cursor, ends on input after the grace period (asking for the
-// password where the system wants one), can save the screen as a BMP first,
-// and runs the timer-less loop that alternates messages with Step.
+// The saver's window: full screen over every monitor, or a child filling a
+// preview window. It hides the cursor, ends on input after the grace period
+// (asking for the password where the system wants one), can save the screen
+// as a BMP first, and runs the timer-less loop that alternates messages with
+// Step, sleeping while Step has nothing to do.
 class pwScreenSaverWindow : public pwWindow, private pwSaverHost {
 public:
   pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword);
@@ -27,6 +29,9 @@ public:
   // Just before the screen is captured.
   void BeforeScreenShot() override {}
   virtual HPALETTE GetPalette() { return nullptr; }
+  // How long the loop may sleep before Step has work again, in
+  // milliseconds; input still wakes it at once.
+  virtual std::uint32_t IdleMs() { return 0; }
 
   // Returns once the window has been destroyed.
   void Run();
@@ -35,6 +40,9 @@ public:
   void SetScreenShotDirectory(const String &directory) { shotDirectory_ = directory; }
 
   bool Preview() const { return input_.Preview(); }
+  // Where each monitor's picture goes, in client coordinates, the primary
+  // monitor's first; a preview has the one area of its window.
+  const std::vector<pwScreenRect> &DrawingAreas() const { return areas_; }
   bool Closed() const { return closed_; }
   bool ShotInProgress() const { return input_.ShotInProgress(); }
 
@@ -43,6 +51,8 @@ protected:
   bool PumpMessages(bool wait);
 
 private:
+  pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword, const pwMonitorLayout &layout);
+
   // pwSaverHost
   std::uint32_t TickCount() override;
   pwCursorPoint CursorPosition() override;
@@ -59,6 +69,7 @@ private:
   bool AskFileName(String &path);
   [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
   void HideCursorAtStart();
+  void SleepUntilInput(std::uint32_t timeoutMs);
 
   HWND owner_;                    // not owned
   HCURSOR savedCursor_ = nullptr; // not owned
@@ -71,4 +82,5 @@ private:
   GdiObject<HBITMAP> shotBitmap_;
   MemoryDC shotDc_;
   pwSaverInput input_;
+  std::vector<pwScreenRect> areas_;
 };

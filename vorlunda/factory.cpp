@@ -94,7 +94,7 @@ void vFactory::PrepareSchemes(const vConfigMgr *source) {
     // A broken configuration must not stop the saver; the defaults draw.
     config.RestoreDefaults();
   }
-  if (window != nullptr && window->IsPreview())
+  if (window != nullptr && !window->ShowsInfoLine())
     config.infoLine = false;
   RemoveUnusableSchemes();
   if (config.SchemeCount() == 0)
@@ -215,7 +215,7 @@ void vFactory::ComputeTarget() {
     targetPoints = 0;
     return;
   }
-  fractal.Prepare(*surface, drawWidth, drawHeight, 0, 0);
+  fractal.Prepare(*surface, drawWidth, drawHeight, window->AreaLeft(), window->AreaTop());
   const ifsRect bounds = fractal.Bounds();
   const ifsPixel low = fractal.ToPixel({bounds.xMin, bounds.yMin});
   const ifsPixel high = fractal.ToPixel({bounds.xMax, bounds.yMax});
@@ -292,13 +292,21 @@ void vFactory::Advance(std::uint32_t nowTicks) {
     DrawSlice(nowTicks);
     break;
   default:
-    // Unsigned, so a tick count that wraps round does not stretch the wait.
-    if (nowTicks - finishTime >= static_cast<std::uint32_t>(scheme->clearDelay) * kMsPerSecond)
+    if (WaitLeft(nowTicks) == 0)
       state = kStateNewGroup;
     break;
   }
   if (from != kStateBuild && state == kStateBuild)
     discards = 0;
+}
+
+std::uint32_t vFactory::WaitLeft(std::uint32_t nowTicks) const {
+  if (state != kStateWait || scheme == nullptr)
+    return 0;
+  // Unsigned, so a tick count that wraps round does not stretch the wait.
+  const std::uint32_t waited = nowTicks - finishTime;
+  const std::uint32_t delay = static_cast<std::uint32_t>(scheme->clearDelay) * kMsPerSecond;
+  return waited >= delay ? 0 : delay - waited;
 }
 
 void vFactory::DrawSlice(std::uint32_t nowTicks) {

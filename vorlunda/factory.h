@@ -29,6 +29,9 @@ public:
   void ShowInfo(const char *text);
   // One transition of the loop; nowTicks is the system tick count.
   void Advance(std::uint32_t nowTicks);
+  // Milliseconds until a waiting group gives way to the next, so the loop
+  // can sleep until then; 0 when there is work now.
+  std::uint32_t WaitLeft(std::uint32_t nowTicks) const;
 
   const vConfigMgr &Config() const { return config; }
   const vScheme *CurrentScheme() const { return scheme; }

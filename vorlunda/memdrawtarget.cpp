@@ -30,6 +30,11 @@ void vMemoryDrawTarget::ClearToBlack() {
     surface_->Clear();
 }
 
+void vMemoryDrawTarget::ClearRectToBlack(const ifsPixelRect &rect) {
+  if (surface_)
+    surface_->ClearRect(rect);
+}
+
 void vMemoryDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *) {
   ++infoLinesDrawn_;
   if (!surface_)

@@ -22,6 +22,7 @@ public:
   int CreatePalette() override;
   void RealizePalette() override {}
   void ClearToBlack() override;
+  void ClearRectToBlack(const ifsPixelRect &rect) override;
   void DrawInfoLine(const ifsPixelRect &rect, const char *text) override;
   void Present() override {}
 

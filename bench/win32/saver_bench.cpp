@@ -1,6 +1,9 @@
 // The running saver against a bare loop of the same shape: one message pass,
 // then 100 points into the window's backing store. Run on a 1920 × 1080
 // screen; prints points per second of both and the longest single step.
+// With the argument "wait", measures instead what a finished group costs
+// while it stays on screen: the process's processor time over a 10 s wait
+// and how late the step that starts the next group begins.
 #include "foundation/random.h"
 #include "ifs/guifractal.h"
 #include "ifs/win32/gdisurface.h"
@@ -12,6 +15,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -101,13 +105,101 @@ private:
   bool closing_ = false;
 };
 
+constexpr std::int32_t kWaitSeconds = 10;
+constexpr int kGroupsWaited = 2;
+
+// One quick fractal a group, then the scheme's delay.
+vConfigMgr WaitingConfig() {
+  vConfigMgr defaults;
+  defaults.RestoreDefaults();
+  vScheme scheme;
+  for (std::int32_t i = 0; i < defaults.SchemeCount(); ++i)
+    if (!defaults.SchemeAt(i)->scheme.IsTemplated())
+      scheme = defaults.SchemeAt(i)->scheme;
+  scheme.enabled = true;
+  scheme.minPerGroup = 1;
+  scheme.maxPerGroup = 1;
+  scheme.filterEnabled = false;
+  scheme.pointDensity = 0.05;
+  scheme.clearDelay = kWaitSeconds;
+  vConfigMgr config;
+  config.SetScheme(String("Wait"), scheme);
+  return config;
+}
+
+double ProcessCpuSeconds() {
+  FILETIME created, exited, kernel, user;
+  GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+  const auto seconds = [](const FILETIME &time) {
+    return (static_cast<double>(time.dwHighDateTime) * 4294967296.0 + time.dwLowDateTime) / 1e7;
+  };
+  return seconds(kernel) + seconds(user);
+}
+
+// Notes when each wait begins and ends, from the factory's state before and
+// after every step.
+class WaitingSaver : public vVorlundaSaver {
+public:
+  explicit WaitingSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
+
+  void Step() override {
+    const int before = Factory() ? Factory()->state : -1;
+    stepStart_ = GetTickCount();
+    vVorlundaSaver::Step();
+    const int after = Factory()->state;
+    if (before == kStateWait)
+      ++waitSteps;
+    if (before != kStateWait && after == kStateWait) {
+      waitCpuStart_ = ProcessCpuSeconds();
+      waitWall_.Restart();
+    }
+    if (before == kStateWait && after == kStateNewGroup)
+      EndOfWait();
+  }
+
+  double cpuShare[kGroupsWaited] = {};
+  long lateMs[kGroupsWaited] = {};
+  double wallSeconds[kGroupsWaited] = {};
+  long waitSteps = 0;
+
+private:
+  void EndOfWait() {
+    const std::uint32_t due = Factory()->finishTime + kWaitSeconds * 1000u;
+    const double wall = waitWall_.Microseconds() / 1e6;
+    lateMs[waits_] = static_cast<long>(static_cast<std::int32_t>(stepStart_ - due));
+    wallSeconds[waits_] = wall;
+    cpuShare[waits_] = (ProcessCpuSeconds() - waitCpuStart_) / wall;
+    if (++waits_ == kGroupsWaited)
+      PostMessageA(Window(), WM_CLOSE, 0, 0);
+  }
+
+  Stopwatch waitWall_;
+  DWORD stepStart_ = 0;
+  double waitCpuStart_ = 0;
+  int waits_ = 0;
+};
+
+int RunWaitBench() {
+  vConfigMgr config = WaitingConfig();
+  WaitingSaver saver(&config);
+  saver.Run();
+  std::printf("waiting %d s after a group of one fractal, %ld steps while waiting\n", kWaitSeconds,
+              saver.waitSteps);
+  for (int i = 0; i < kGroupsWaited; ++i)
+    std::printf("  wait %d: %.2f s, processor %.2f %% of one core, next group %ld ms late\n", i + 1,
+                saver.wallSeconds[i], 100.0 * saver.cpuShare[i], saver.lateMs[i]);
+  return 0;
+}
+
 const char *const kStateNames[kStateCount] = {"new group", "build", "draw", "wait"};
 
 double MillionPerSecond(double points, double microseconds) { return points / microseconds; }
 
 } // namespace
 
-int main() {
+int main(int argc, char **argv) {
+  if (argc > 1 && std::strcmp(argv[1], "wait") == 0)
+    return RunWaitBench();
   vConfigMgr config;
   config.RestoreDefaults();
   config.infoLine = true; // the build step then includes dimension and Lyapunov figures

@@ -15,7 +15,17 @@ struct BitmapInfo256 {
   RGBQUAD colours[kPaletteEntries];
 };
 
+HBITMAP MakeSection(HDC dc, const BITMAPINFO *info, void **bits) {
+  return CreateDIBSection(dc, info, DIB_RGB_COLORS, bits, nullptr, 0);
+}
+
+ifsSectionMaker sectionMaker = MakeSection;
+
 } // namespace
+
+void SetSectionMaker(ifsSectionMaker maker) {
+  sectionMaker = maker != nullptr ? maker : MakeSection;
+}
 
 ifsGdiSurface::~ifsGdiSurface() { Destroy(); }
 
@@ -58,8 +68,7 @@ Error ifsGdiSurface::CreateBitmap(HDC windowDc, int width, int height, bool inde
       std::memcpy(&info.colours[i], &Palette()[i], sizeof(RGBQUAD));
   }
   void *bits = nullptr;
-  bitmap_ = CreateDIBSection(windowDc, reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS, &bits,
-                             nullptr, 0);
+  bitmap_ = sectionMaker(windowDc, reinterpret_cast<BITMAPINFO *>(&info), &bits);
   if (bitmap_ == nullptr || bits == nullptr)
     return MakeError("The drawing surface could not be created.");
   memoryDc_ = CreateCompatibleDC(windowDc);

@@ -14,6 +14,11 @@
 // finished, a screen shot about to be taken) and Paint from WM_PAINT. Clear
 // the surface when the window is cleared, or WM_PAINT brings the old picture
 // back.
+// Makes the bitmap of every backing store, as CreateDIBSection does; a test
+// puts in one that fails, as a system out of memory would.
+using ifsSectionMaker = HBITMAP (*)(HDC dc, const BITMAPINFO *info, void **bits);
+void SetSectionMaker(ifsSectionMaker maker); // null restores CreateDIBSection
+
 class ifsGdiSurface : public ifsSurface {
 public:
   ifsGdiSurface() = default;

@@ -1,5 +1,6 @@
 #include "pallwork/saverwin.h"
 
+#include "pallwork/platform.h"
 #include "pallwork/regmgr.h"
 
 #include <windows.h>
@@ -9,29 +10,37 @@ namespace {
 constexpr char kDesktopKey[] = "Control Panel\\Desktop";
 constexpr char kUsePasswordValue[] = "ScreenSaveUsePassword";
 
-bool HasParentWindow(HWND parent) { return parent != nullptr && IsWindow(parent); }
-
-SIZE WindowSize(HWND parent) {
-  SIZE size = {GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-  if (HasParentWindow(parent)) {
-    RECT area = {};
-    GetClientRect(parent, &area);
-    size = {area.right - area.left, area.bottom - area.top};
+// Full screen covers every monitor; a preview fills its host's client area.
+pwMonitorLayout WindowLayout(HWND parent) {
+  if (parent != nullptr) {
+    RECT client = {};
+    GetClientRect(parent, &client);
+    const pwScreenRect area = {0, 0, client.right - client.left, client.bottom - client.top};
+    return pwMonitorLayout{area, {area}};
   }
-  return size;
+  const int left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+  const int top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+  const pwScreenRect virtualScreen = {left, top, left + GetSystemMetrics(SM_CXVIRTUALSCREEN),
+                                      top + GetSystemMetrics(SM_CYVIRTUALSCREEN)};
+  return LayOutMonitors(CurrentPlatform().Monitors(), virtualScreen);
 }
 
-HWND CreationParent(HWND parent) { return HasParentWindow(parent) ? parent : nullptr; }
-
-DWORD CreationStyle(HWND parent) { return HasParentWindow(parent) ? WS_CHILD : WS_POPUP; }
+// A preview stays a child even when its host has just gone: the window is
+// then not created and the preview ends quietly, rather than turning into a
+// full-screen saver that asks for the password.
+DWORD CreationStyle(HWND parent) { return parent != nullptr ? WS_CHILD : WS_POPUP; }
 
 } // namespace
 
 pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword)
-    : pwWindow(CreationParent(parent), "", CreationStyle(parent), 0, 0, WindowSize(parent).cx,
-               WindowSize(parent).cy, true),
+    : pwScreenSaverWindow(parent, owner, noPassword, WindowLayout(parent)) {}
+
+pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPassword,
+                                         const pwMonitorLayout &layout)
+    : pwWindow(parent, "", CreationStyle(parent), layout.window.left, layout.window.top,
+               layout.window.Width(), layout.window.Height(), true),
       owner_(owner), primaryButton_(VK_LBUTTON),
-      input_(*this, window_, HasParentWindow(parent), noPassword) {
+      input_(*this, window_, parent != nullptr, noPassword), areas_(layout.areas) {
   if (window_ == nullptr)
     return;
   SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,
@@ -117,7 +126,16 @@ void pwScreenSaverWindow::Run() {
     input_.TryHideCursor();
     Step();
     PumpMessages(false);
+    if (!closed_)
+      SleepUntilInput(IdleMs());
   }
+}
+
+// Input already in the queue, even if seen before, wakes the wait as well.
+void pwScreenSaverWindow::SleepUntilInput(std::uint32_t timeoutMs) {
+  if (timeoutMs == 0)
+    return;
+  MsgWaitForMultipleObjectsEx(0, nullptr, timeoutMs, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
 }
 
 bool pwScreenSaverWindow::PumpMessages(bool wait) {

@@ -69,6 +69,18 @@ private:
 
 bool Failed(const Error &error) { return error.Severity() >= kSeverityError; }
 
+// The dialog gets a starting folder only when it is one the dialog can take:
+// longer texts overflow its buffers (Wine's dialog then brings the saver
+// down with the picture), and a missing folder would only be refused.
+const char *UsableStartingFolder(const String &folder) {
+  if (folder.Length() == 0 || folder.Length() >= MAX_PATH)
+    return nullptr;
+  const DWORD attributes = GetFileAttributesA(folder.CStr());
+  if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY) == 0)
+    return nullptr;
+  return folder.CStr();
+}
+
 } // namespace
 
 void pwScreenSaverWindow::TakeScreenShot() {
@@ -117,8 +129,8 @@ Error pwScreenSaverWindow::Capture(HPALETTE palette, int width, int height) {
 }
 
 bool pwScreenSaverWindow::AskFileName(String &path) {
-  const char *directory = shotDirectory_.Length() > 0 ? shotDirectory_.CStr() : nullptr;
-  pwFileRequester requester(String(kShotFileName), kShotFilter, kShotExtension, directory);
+  pwFileRequester requester(String(kShotFileName), kShotFilter, kShotExtension,
+                            UsableStartingFolder(shotDirectory_));
   return requester.Run(false, window_, path, kShotDialogFlags);
 }
 

@@ -12,6 +12,17 @@ using VerifyScreenSavePwdFn = BOOL(WINAPI *)(HWND window);
 
 HWND ToHwnd(pwWindowHandle window) { return static_cast<HWND>(window); }
 
+BOOL CALLBACK AddMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM list) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info)) {
+    const RECT &r = info.rcMonitor;
+    reinterpret_cast<std::vector<pwMonitor> *>(list)->push_back(
+        pwMonitor{{r.left, r.top, r.right, r.bottom}, (info.dwFlags & MONITORINFOF_PRIMARY) != 0});
+  }
+  return TRUE;
+}
+
 class ScopedLibrary {
 public:
   explicit ScopedLibrary(const char *name) : module_(LoadLibraryA(name)) {}
@@ -69,6 +80,12 @@ public:
                       unsigned int icon) override {
     MessageBeep(icon);
     MessageBoxA(ToHwnd(owner), text, caption, MB_OK | icon);
+  }
+
+  std::vector<pwMonitor> Monitors() override {
+    std::vector<pwMonitor> monitors;
+    EnumDisplayMonitors(nullptr, nullptr, AddMonitor, reinterpret_cast<LPARAM>(&monitors));
+    return monitors;
   }
 };
 

@@ -284,17 +284,26 @@ TEST(FactoryLoop, WaitUsesUnsignedTickDifference) {
   vFactory factory(&target, &config);
   factory.BeginGroup();
   const std::uint32_t kFinish = 0xFFFFFF00u;
+  // The loop sleeps for what WaitLeft says, so it must agree with Advance.
   const struct {
     std::uint32_t now;
+    std::uint32_t left;
     std::int32_t state;
-  } kCases[] = {{kFinish, kStateWait},
-                {kFinish + 1999u, kStateWait}, // wrapped past zero
-                {kFinish + 2000u, kStateNewGroup}};
+  } kCases[] = {{kFinish, 2000u, kStateWait},
+                {kFinish + 255u, 1745u, kStateWait},
+                {kFinish + 1999u, 1u, kStateWait}, // wrapped past zero
+                {kFinish + 2000u, 0u, kStateNewGroup},
+                {kFinish + 5000u, 0u, kStateNewGroup}};
   for (const auto &c : kCases) {
     factory.state = kStateWait;
     factory.finishTime = kFinish;
+    EXPECT_EQ(factory.WaitLeft(c.now), c.left) << c.now;
     factory.Advance(c.now);
     EXPECT_EQ(factory.state, c.state) << c.now;
+  }
+  for (std::int32_t busy : {kStateNewGroup, kStateBuild, kStateDraw}) {
+    factory.state = busy;
+    EXPECT_EQ(factory.WaitLeft(kFinish), 0u) << busy;
   }
 }
 

@@ -1,9 +1,12 @@
 #include "vorlunda/win32/saver.h"
 
 #include "foundation/random.h"
+#include "vorlunda/areadrawtarget.h"
 #include "vorlunda/factory.h"
 #include "vorlunda/win32/windowdrawtarget.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <ctime>
 
 vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, bool noPassword)
@@ -18,13 +21,37 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
 
 vVorlundaSaver::~vVorlundaSaver() = default;
 
+namespace {
+
+ifsPixelRect ToPixelRect(const pwScreenRect &rect) {
+  return {rect.left, rect.top, rect.right, rect.bottom};
+}
+
+} // namespace
+
+const vFactory *vVorlundaSaver::FactoryAt(int index) const {
+  if (index < 0 || index >= FactoryCount())
+    return nullptr;
+  return factories_[static_cast<std::size_t>(index)].get();
+}
+
 // Started by the first step, once the window is shown and its size final, so
 // the factory measures the real client area, font and display.
 void vVorlundaSaver::StartDrawing() {
   SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
   target_ = std::make_unique<vWindowDrawTarget>(window_, Preview());
-  factory_ = std::make_unique<vFactory>(target_.get(), testConfig_);
-  const vConfigMgr &config = factory_->Config();
+  const std::vector<pwScreenRect> &areas = DrawingAreas();
+  if (areas.size() <= 1) {
+    // One monitor draws on the whole window, exactly as without monitors.
+    factories_.push_back(std::make_unique<vFactory>(target_.get(), testConfig_));
+  } else {
+    for (const pwScreenRect &area : areas) {
+      const bool primary = monitors_.empty();
+      monitors_.push_back(std::make_unique<vAreaDrawTarget>(*target_, ToPixelRect(area), primary));
+      factories_.push_back(std::make_unique<vFactory>(monitors_.back().get(), testConfig_));
+    }
+  }
+  const vConfigMgr &config = factories_.front()->Config();
   if (config.screenShots) {
     SetScreenShotKey(kScreenShotKey);
     SetScreenShotDirectory(config.screenShotDirectory);
@@ -34,17 +61,29 @@ void vVorlundaSaver::StartDrawing() {
 void vVorlundaSaver::Step() {
   if (window_ == nullptr)
     return;
-  if (!factory_)
+  if (factories_.empty())
     StartDrawing();
   // Nothing is drawn once a shot has started: the saved picture is the one on screen.
   if (ShotInProgress())
     return;
-  factory_->Advance(GetTickCount());
+  factories_[nextFactory_]->Advance(GetTickCount());
+  nextFactory_ = (nextFactory_ + 1) % factories_.size();
 }
 
 void vVorlundaSaver::BeforeScreenShot() {
   if (target_)
     target_->Present();
+}
+
+// Between groups there is nothing to do until the delay is over.
+std::uint32_t vVorlundaSaver::IdleMs() {
+  if (factories_.empty() || ShotInProgress())
+    return 0;
+  const std::uint32_t now = GetTickCount();
+  std::uint32_t idle = UINT32_MAX;
+  for (const auto &factory : factories_)
+    idle = std::min(idle, factory->WaitLeft(now));
+  return idle;
 }
 
 HPALETTE vVorlundaSaver::GetPalette() { return target_ ? target_->Palette() : nullptr; }

@@ -5,7 +5,9 @@
 #include <windows.h>
 
 #include <memory>
+#include <vector>
 
+class vAreaDrawTarget;
 class vConfigMgr;
 class vFactory;
 class vWindowDrawTarget;
@@ -13,8 +15,9 @@ class vWindowDrawTarget;
 constexpr std::int32_t kScreenShotKey = VK_F1;
 constexpr int kSaverIconId = 100;
 
-// The product's saver window: every Step advances the factory's drawing loop
-// by one transition, so input is handled between small slices of work.
+// The product's saver window: every Step advances a factory's drawing loop
+// by one transition, so input is handled between small slices of work. Each
+// monitor has a factory of its own, and the steps go round them in turn.
 class vVorlundaSaver : public pwScreenSaverWindow {
 public:
   // `testConfig` (not owned, may be null) is the configuration of a test run
@@ -26,16 +29,22 @@ public:
   // The capture reads the window, so it must show everything drawn so far.
   void BeforeScreenShot() override;
   HPALETTE GetPalette() override;
+  std::uint32_t IdleMs() override;
   void Paint(HDC dc, const RECT &rect) override;
 
-  // Null until the first step.
-  const vFactory *Factory() const { return factory_.get(); }
+  // The primary monitor's factory; null until the first step.
+  const vFactory *Factory() const { return FactoryAt(0); }
+  // One a monitor, from the first step on, the primary monitor's first.
+  int FactoryCount() const { return static_cast<int>(factories_.size()); }
+  const vFactory *FactoryAt(int index) const;
 
 private:
   void StartDrawing();
 
   vConfigMgr *testConfig_; // not owned
-  // Declared after its target, so it goes first: it draws on the target.
+  // Declared after the targets, so they go first: they draw on them.
   std::unique_ptr<vWindowDrawTarget> target_;
-  std::unique_ptr<vFactory> factory_;
+  std::vector<std::unique_ptr<vAreaDrawTarget>> monitors_;
+  std::vector<std::unique_ptr<vFactory>> factories_;
+  std::size_t nextFactory_ = 0;
 };

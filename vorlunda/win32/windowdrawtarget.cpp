@@ -32,6 +32,15 @@ private:
   COLORREF background_;
 };
 
+void DrawInfoText(HDC dc, const ifsPixelRect &rect, const char *text) {
+  RECT area = {rect.left, rect.top, rect.right, rect.bottom};
+  const HBRUSH blue = CreateSolidBrush(kInfoBackground);
+  FillRect(dc, &area, blue);
+  DeleteObject(blue);
+  SavedTextState state(dc);
+  DrawTextA(dc, text, -1, &area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
+}
+
 } // namespace
 
 vWindowDrawTarget::vWindowDrawTarget(HWND window, bool preview)
@@ -41,14 +50,33 @@ vWindowDrawTarget::vWindowDrawTarget(HWND window, bool preview)
     return;
   width_ = client.right;
   height_ = client.bottom;
-  if (surface_.Create(window_, width_, height_).Failed())
-    surface_.Destroy();
+  CreateSurface();
 }
 
 vWindowDrawTarget::~vWindowDrawTarget() {
   surface_.Destroy();
+  direct_.Destroy();
   if (palette_ != nullptr)
     DeleteObject(palette_);
+}
+
+void vWindowDrawTarget::CreateSurface() {
+  direct_.Destroy();
+  if (surface_.Create(window_, width_, height_, palette_).Succeeded())
+    return;
+  surface_.Destroy();
+  direct_.Create(window_, width_, height_, palette_);
+}
+
+ifsSurface *vWindowDrawTarget::Surface() {
+  if (surface_.IsCreated())
+    return &surface_;
+  return direct_.IsCreated() ? &direct_ : nullptr;
+}
+
+void vWindowDrawTarget::Present() {
+  surface_.Present();
+  direct_.Present();
 }
 
 int vWindowDrawTarget::InfoFontHeight() {
@@ -65,6 +93,8 @@ int vWindowDrawTarget::InfoFontHeight() {
 }
 
 int vWindowDrawTarget::CreatePalette() {
+  if (palette_ != nullptr)
+    return paletteBase_;
   if (window_ == nullptr)
     return -1;
   WindowDC dc(window_);
@@ -75,8 +105,8 @@ int vWindowDrawTarget::CreatePalette() {
   if (palette_ == nullptr)
     return -1;
   // The backing store is remade as an 8-bit picture in the palette's colours.
-  if (surface_.Create(window_, width_, height_, palette_).Failed())
-    surface_.Destroy();
+  CreateSurface();
+  paletteBase_ = reserved;
   return reserved;
 }
 
@@ -93,6 +123,7 @@ void vWindowDrawTarget::RealizePalette() {
 
 void vWindowDrawTarget::ClearToBlack() {
   surface_.Clear();
+  direct_.Clear();
   // Repainted at once with the black background, so the old picture goes
   // before the new group's first points.
   InvalidateRect(window_, nullptr, TRUE);
@@ -100,18 +131,32 @@ void vWindowDrawTarget::ClearToBlack() {
   surface_.ClearDirty();
 }
 
-void vWindowDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *text) {
-  const HDC dc = surface_.MemoryDc();
-  if (!surface_.IsCreated() || dc == nullptr)
+// Shown at once: the other monitors' pending points go with it, and nothing
+// of theirs is cleared.
+void vWindowDrawTarget::ClearRectToBlack(const ifsPixelRect &rect) {
+  if (surface_.IsCreated()) {
+    surface_.ClearRect(rect);
+    surface_.Present();
     return;
-  RECT area = {rect.left, rect.top, rect.right, rect.bottom};
-  {
-    const HBRUSH blue = CreateSolidBrush(kInfoBackground);
-    FillRect(dc, &area, blue);
-    DeleteObject(blue);
-    SavedTextState state(dc);
-    DrawTextA(dc, text, -1, &area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_NOCLIP);
   }
+  direct_.Present();
+  ifsWindowDC dc(window_);
+  if (dc.Get() == nullptr)
+    return;
+  const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
+  FillRect(dc.Get(), &area, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+}
+
+void vWindowDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *text) {
+  if (!surface_.IsCreated()) {
+    ifsWindowDC dc(window_);
+    if (direct_.IsCreated() && dc.Get() != nullptr)
+      DrawInfoText(dc.Get(), rect, text);
+    return;
+  }
+  if (surface_.MemoryDc() == nullptr)
+    return;
+  DrawInfoText(surface_.MemoryDc(), rect, text);
   surface_.FinishGdiDrawing(rect);
   surface_.Present();
 }

@@ -37,6 +37,7 @@ public:
                       unsigned int icon) override {
     messageBoxes.push_back(MessageBoxCall{owner, text, caption, icon});
   }
+  std::vector<pwMonitor> Monitors() override { return monitors; }
 
   std::set<pwWindowHandle> windows;
   pwWindowHandle foreground = nullptr;
@@ -46,6 +47,7 @@ public:
   int isWindowCalls = 0;
   std::vector<pwWindowHandle> passwordChanges;
   std::vector<MessageBoxCall> messageBoxes;
+  std::vector<pwMonitor> monitors;
 };
 
 // Installs a fake as the current platform for one scope.

@@ -1,5 +1,6 @@
 #include "pallwork/saverwin.h"
 
+#include "tests/pallwork/support/fakeplatform.h"
 #include "tests/win32/support/hostwindow.h"
 
 #include <gtest/gtest.h>
@@ -120,8 +121,13 @@ TEST(SaverWindow, FullScreenIgnoresSystemCloseAndEndsOnInputAfterGrace) {
   ASSERT_NE(saver.Window(), nullptr);
   RECT area = {};
   GetWindowRect(saver.Window(), &area);
+  EXPECT_EQ(area.left, 0);
+  EXPECT_EQ(area.top, 0);
   EXPECT_EQ(area.right - area.left, GetSystemMetrics(SM_CXSCREEN));
   EXPECT_EQ(area.bottom - area.top, GetSystemMetrics(SM_CYSCREEN));
+  const std::vector<pwScreenRect> oneMonitor = {
+      {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)}};
+  EXPECT_EQ(saver.DrawingAreas(), oneMonitor);
   EXPECT_NE(GetWindowLongPtrA(saver.Window(), GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
   const DWORD start = GetTickCount();
   saver.Run();
@@ -130,6 +136,57 @@ TEST(SaverWindow, FullScreenIgnoresSystemCloseAndEndsOnInputAfterGrace) {
   EXPECT_TRUE(saver.Closed());
   EXPECT_LT(GetTickCount() - start, kGiveUpMs) << "the key after the grace did not end it";
   EXPECT_GT(saver.steps, 10);
+}
+
+BOOL CALLBACK CountVisible(HWND window, LPARAM count) {
+  if (IsWindowVisible(window))
+    ++*reinterpret_cast<int *>(count);
+  return TRUE;
+}
+
+int VisibleThreadWindows() {
+  int count = 0;
+  EnumThreadWindows(GetCurrentThreadId(), CountVisible, reinterpret_cast<LPARAM>(&count));
+  return count;
+}
+
+// The host checked on the command line is gone by the time the saver makes
+// its window.
+TEST(SaverWindow, PreviewWhoseHostVanishedEndsQuietly) {
+  const HWND host = MakeHost();
+  ASSERT_NE(host, nullptr);
+  DestroyWindow(host);
+  ASSERT_EQ(VisibleThreadWindows(), 0);
+  ScriptedSaver saver(host, [](ScriptedSaver &, DWORD) {});
+  EXPECT_EQ(saver.Window(), nullptr);
+  EXPECT_TRUE(saver.Preview());
+  EXPECT_EQ(VisibleThreadWindows(), 0) << "a window appeared without its host";
+  EXPECT_TRUE(CursorShowing());
+  const DWORD start = GetTickCount();
+  saver.Run();
+  EXPECT_LT(GetTickCount() - start, kPastGraceMs);
+  EXPECT_EQ(saver.steps, 0);
+  EXPECT_TRUE(CursorShowing());
+}
+
+// A monitor left of the primary lies at negative screen coordinates; the
+// window reaches out to it and the primary's area moves right in the window.
+TEST(SaverWindow, FullScreenSpansEveryMonitor) {
+  ScopedFakePlatform fake;
+  fake->monitors = {{{0, 0, 1280, 1024}, true}, {{-640, 100, 0, 580}, false}};
+  ScriptedSaver saver(
+      nullptr, [](ScriptedSaver &self, DWORD) { PostMessageA(self.Window(), WM_CLOSE, 0, 0); });
+  ASSERT_NE(saver.Window(), nullptr);
+  RECT area = {};
+  GetWindowRect(saver.Window(), &area);
+  EXPECT_EQ(area.left, -640);
+  EXPECT_EQ(area.top, 0);
+  EXPECT_EQ(area.right, 1280);
+  EXPECT_EQ(area.bottom, 1024);
+  const std::vector<pwScreenRect> areas = {{640, 0, 1920, 1024}, {0, 100, 640, 580}};
+  EXPECT_EQ(saver.DrawingAreas(), areas);
+  saver.Run();
+  EXPECT_TRUE(saver.Closed());
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "vorlunda/win32/saver.h"
 
+#include "ifs/win32/gdisurface.h"
+#include "tests/pallwork/support/fakeplatform.h"
 #include "tests/win32/support/hostwindow.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
@@ -7,6 +9,11 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <atomic>
+#include <cstdint>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -32,8 +39,44 @@ public:
   int lit = -1;
   int blueInBottomRow = 0;
   bool infoLineOn = false;
+  // The client area as it was at the end, 0x00RRGGBB, top row first.
+  std::vector<std::uint32_t> picture;
+  int pictureWidth = 0;
+
+  std::uint32_t PixelAt(int x, int y) const {
+    return picture[static_cast<std::size_t>(y) * pictureWidth + x];
+  }
+  // Lit pixels in [left, right) × [top, bottom).
+  int LitIn(int left, int top, int right, int bottom) const {
+    int count = 0;
+    for (int y = top; y < bottom; ++y)
+      for (int x = left; x < right; ++x)
+        count += (PixelAt(x, y) & 0xFFFFFF) > 0x101010;
+    return count;
+  }
 
 private:
+  void Capture(HDC dc, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void *bits = nullptr;
+    const HBITMAP bitmap = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    const HDC memory = CreateCompatibleDC(dc);
+    const HGDIOBJ previous = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, dc, 0, 0, SRCCOPY);
+    GdiFlush();
+    const auto *pixels = static_cast<const std::uint32_t *>(bits);
+    picture.assign(pixels, pixels + static_cast<std::size_t>(width) * height);
+    pictureWidth = width;
+    SelectObject(memory, previous);
+    DeleteDC(memory);
+    DeleteObject(bitmap);
+  }
+
   void Look() {
     RECT area = {};
     GetClientRect(Window(), &area);
@@ -46,6 +89,7 @@ private:
     for (int x = 0; x < area.right; ++x)
       if (GetPixel(dc, x, area.bottom - 1) == kInfoBlue)
         ++blueInBottomRow;
+    Capture(dc, area.right, area.bottom);
     ReleaseDC(Window(), dc);
     infoLineOn = Factory() != nullptr && Factory()->Config().infoLine;
   }
@@ -74,6 +118,35 @@ TEST(VorlundaSaver, FullScreenDrawsWithTheInformationLineAtTheBottom) {
   EXPECT_GT(saver.blueInBottomRow, GetSystemMetrics(SM_CXSCREEN) / 2);
 }
 
+int sectionsRefused = 0;
+
+HBITMAP RefuseSection(HDC, const BITMAPINFO *, void **bits) {
+  ++sectionsRefused;
+  *bits = nullptr;
+  return nullptr;
+}
+
+// As on a system without the memory for a backing store of the whole screen.
+class NoBackingStores {
+public:
+  NoBackingStores() { SetSectionMaker(RefuseSection); }
+  ~NoBackingStores() { SetSectionMaker(nullptr); }
+  NoBackingStores(const NoBackingStores &) = delete;
+  NoBackingStores &operator=(const NoBackingStores &) = delete;
+};
+
+TEST(VorlundaSaver, WithoutABackingStoreDrawsStraightOntoTheWindow) {
+  NoBackingStores refused;
+  sectionsRefused = 0;
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(nullptr, &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_GT(sectionsRefused, 0);
+  EXPECT_GT(saver.lit, 200);
+  EXPECT_GT(saver.blueInBottomRow, GetSystemMetrics(SM_CXSCREEN) / 2);
+}
+
 TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
   HostWindow host;
   ASSERT_NE(host.Get(), nullptr);
@@ -84,6 +157,111 @@ TEST(VorlundaSaver, PreviewDrawsInsideItsHostWithoutTheInformationLine) {
   EXPECT_GT(saver.lit, 20);
   EXPECT_FALSE(saver.infoLineOn);
   EXPECT_EQ(saver.blueInBottomRow, 0);
+}
+
+TEST(VorlundaSaver, PreviewWhoseHostVanishedDrawsNothingAndEnds) {
+  HWND gone = nullptr;
+  {
+    HostWindow host;
+    gone = host.Get();
+  }
+  ASSERT_FALSE(IsWindow(gone));
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(gone, &config);
+  EXPECT_EQ(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_EQ(saver.steps, 0);
+  EXPECT_EQ(saver.Factory(), nullptr);
+}
+
+// One quick fractal, then a wait far longer than the test.
+vConfigMgr LongWaitConfig() {
+  vConfigMgr defaults;
+  defaults.RestoreDefaults();
+  vScheme scheme;
+  for (std::int32_t i = 0; i < defaults.SchemeCount(); ++i)
+    if (!defaults.SchemeAt(i)->scheme.IsTemplated())
+      scheme = defaults.SchemeAt(i)->scheme;
+  scheme.enabled = true;
+  scheme.minPerGroup = scheme.maxPerGroup = 1;
+  scheme.filterEnabled = false;
+  scheme.pointDensity = 0.05;
+  scheme.clearDelay = 600;
+  vConfigMgr config;
+  config.SetScheme(String("Long wait"), scheme);
+  return config;
+}
+
+// Counts the steps taken while the factory waits between groups.
+class WaitingSaver : public vVorlundaSaver {
+public:
+  explicit WaitingSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
+  void Step() override {
+    vVorlundaSaver::Step();
+    if (Factory()->state == kStateWait) {
+      ++waitingSteps;
+      waiting = true;
+    }
+  }
+  std::atomic<bool> waiting{false};
+  std::atomic<int> waitingSteps{0};
+};
+
+TEST(VorlundaSaver, SleepsBetweenGroupsYetEndsOnInputAtOnce) {
+  constexpr DWORD kSleepMs = 1000;
+  constexpr DWORD kEndWithinMs = 20000;
+  vConfigMgr config = LongWaitConfig();
+  WaitingSaver saver(&config);
+  ASSERT_NE(saver.Window(), nullptr);
+  const HWND window = saver.Window();
+  int stepsBeforeKey = -1;
+  DWORD keyTime = 0;
+  // From another thread, so the key arrives while the loop sleeps.
+  std::thread presser([&] {
+    const DWORD start = GetTickCount();
+    while (!saver.waiting && GetTickCount() - start < kEndWithinMs)
+      Sleep(10);
+    Sleep(kSleepMs);
+    stepsBeforeKey = saver.waitingSteps;
+    keyTime = GetTickCount();
+    PostMessageA(window, WM_KEYDOWN, 'A', 1);
+  });
+  saver.Run();
+  const DWORD endTime = GetTickCount();
+  presser.join();
+  EXPECT_TRUE(saver.Closed());
+  ASSERT_GE(stepsBeforeKey, 1);
+  // A busy loop takes thousands of steps a second.
+  EXPECT_LT(stepsBeforeKey, 50);
+  EXPECT_LT(endTime - keyTime, kEndWithinMs / 4) << "the key did not wake the loop";
+}
+
+// Two monitors that fit on the test display: the primary on the right, a
+// smaller one left of it and lower down, desktop above and below that.
+TEST(VorlundaSaver, EveryMonitorDrawsItsOwnGroupsAndThePrimaryTheLine) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  const pwScreenRect primary = {width / 3, 0, width, height};
+  const pwScreenRect secondary = {0, height / 4, width / 3, height * 3 / 4};
+  ScopedFakePlatform fake;
+  fake->monitors = {{secondary, false}, {primary, true}};
+  vConfigMgr config = ConfigWithInfoLine();
+  TimedSaver saver(nullptr, &config);
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  ASSERT_EQ(saver.FactoryCount(), 2);
+  EXPECT_EQ(saver.FactoryAt(0)->DrawWidth(), primary.Width());
+  EXPECT_LT(saver.FactoryAt(0)->DrawHeight(), primary.Height()) << "the line takes its bottom";
+  EXPECT_EQ(saver.FactoryAt(1)->DrawWidth(), secondary.Width());
+  EXPECT_EQ(saver.FactoryAt(1)->DrawHeight(), secondary.Height());
+  ASSERT_EQ(saver.pictureWidth, width);
+  EXPECT_GT(saver.LitIn(primary.left, primary.top, primary.right, primary.bottom), 100);
+  EXPECT_GT(saver.LitIn(secondary.left, secondary.top, secondary.right, secondary.bottom), 100);
+  EXPECT_EQ(saver.LitIn(0, 0, secondary.right, secondary.top), 0) << "desktop above";
+  EXPECT_EQ(saver.LitIn(0, secondary.bottom, secondary.right, height), 0) << "desktop below";
+  const std::uint32_t kBluePixel = 0x0000FF;
+  EXPECT_EQ(saver.PixelAt(primary.left, height - 1), kBluePixel);
+  EXPECT_EQ(saver.PixelAt(width - 1, height - 1), kBluePixel);
+  EXPECT_NE(saver.PixelAt(primary.left - 1, secondary.bottom - 1), kBluePixel);
 }
 
 } // namespace
