@@ -1,11 +1,11 @@
 #include "ifs/win32/directsurface.h"
 
 #include "ifs/win32/display.h"
-#include "ifs/win32/windowdc.h"
+#include "foundation/win32/scopedwin.h"
 
 void ifsDirectSurface::Create(HWND window, int width, int height, HPALETTE palette) {
   Destroy();
-  ifsWindowDC dc(window);
+  WindowDC dc(window);
   if (width <= 0 || height <= 0 || dc.Get() == nullptr)
     return;
   window_ = window;
@@ -37,10 +37,10 @@ void ifsDirectSurface::Present() {
 void ifsDirectSurface::DrawPlots() {
   if (PlotCount() == 0 || window_ == nullptr)
     return;
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr)
     return;
-  ifsSelectedPalette selected(dc.Get(), palette_);
+  SelectedPalette selected(dc.Get(), palette_);
   if (palette_ != nullptr)
     RealizePalette(dc.Get());
   for (const ifsPlot *plot = Plots(); plot != Plots() + PlotCount(); ++plot) {

@@ -140,7 +140,7 @@ void vWindowDrawTarget::ClearRectToBlack(const ifsPixelRect &rect) {
     return;
   }
   direct_.Present();
-  ifsWindowDC dc(window_);
+  WindowDC dc(window_);
   if (dc.Get() == nullptr)
     return;
   const RECT area = {rect.left, rect.top, rect.right, rect.bottom};
@@ -149,7 +149,7 @@ void vWindowDrawTarget::ClearRectToBlack(const ifsPixelRect &rect) {
 
 void vWindowDrawTarget::DrawInfoLine(const ifsPixelRect &rect, const char *text) {
   if (!surface_.IsCreated()) {
-    ifsWindowDC dc(window_);
+    WindowDC dc(window_);
     if (direct_.IsCreated() && dc.Get() != nullptr)
       DrawInfoText(dc.Get(), rect, text);
     return;

@@ -153,9 +153,13 @@ int VisibleThreadWindows() {
 // The host checked on the command line is gone by the time the saver makes
 // its window.
 TEST(SaverWindow, PreviewWhoseHostVanishedEndsQuietly) {
-  const HWND host = MakeHost();
+  HWND host = nullptr;
+  {
+    HostWindow gone;
+    host = gone.Get();
+  }
   ASSERT_NE(host, nullptr);
-  DestroyWindow(host);
+  ASSERT_FALSE(IsWindow(host));
   ASSERT_EQ(VisibleThreadWindows(), 0);
   ScriptedSaver saver(host, [](ScriptedSaver &, DWORD) {});
   EXPECT_EQ(saver.Window(), nullptr);

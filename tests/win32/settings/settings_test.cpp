@@ -2,10 +2,10 @@
 
 #include "pallwork/helpviewer.h"
 #include "pallwork/regbackend.h"
-#include "pallwork/scratchregistry.h"
 #include "vorlunda/config.h"
 #include "vorlunda/settings/win32/settingsids.h"
 
+#include "tests/support/scratchregistry.h"
 #include "tests/win32/support/messagepump.h"
 
 #include <gtest/gtest.h>
@@ -144,13 +144,12 @@ void AnswerBoxLater(const char *title, std::string *text) {
 class SettingsDialogTest : public ::testing::Test {
 protected:
   void SetUp() override {
-    backend_ = CreateScratchRegistryBackend();
-    SetDefaultRegistryBackend(backend_.get());
+    scratch_ = std::make_unique<ScratchRegistry>();
     SetCurrentHelpViewer(&help_);
   }
   void TearDown() override {
     SetCurrentHelpViewer(nullptr);
-    SetDefaultRegistryBackend(nullptr);
+    scratch_.reset();
   }
 
   // Presses F1 on a control and returns what the viewer was asked.
@@ -162,7 +161,7 @@ protected:
     return help_.calls.size() > before ? help_.calls.back() : FakeHelpViewer::Call{};
   }
 
-  std::unique_ptr<pwRegistryBackend> backend_;
+  std::unique_ptr<ScratchRegistry> scratch_;
   FakeHelpViewer help_;
 };
 
@@ -235,7 +234,7 @@ TEST_F(SettingsDialogTest, OkAndCancelEndWithTheirCodes) {
 }
 
 TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
-  UnwritableRegistry unwritable(*backend_);
+  UnwritableRegistry unwritable(scratch_->Backend());
   SetDefaultRegistryBackend(&unwritable);
   vSettingsDlg dialog(nullptr);
   std::string boxText;
