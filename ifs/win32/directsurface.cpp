@@ -1,7 +1,7 @@
 #include "ifs/win32/directsurface.h"
 
-#include "ifs/win32/display.h"
 #include "foundation/win32/scopedwin.h"
+#include "ifs/win32/display.h"
 
 void ifsDirectSurface::Create(HWND window, int width, int height, HPALETTE palette) {
   Destroy();

@@ -1,10 +1,10 @@
 #include "pallwork/win32/checklist.h"
 #include "pallwork/win32/dialog.h"
 
-#include "tests/win32/window/controlids.h"
 #include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/window/controlids.h"
 
 #include <gtest/gtest.h>
 
