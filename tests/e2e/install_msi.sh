@@ -118,15 +118,22 @@ if [ -f "$kSystemDir/Vorlunda.scr" ]; then
   if settings_open; then
     import -window root "$kArtefacts/installed-settings.png"
     echo "ok: /c opens \"$kSettingsTitle\""
-    xdotool key --window "$(xdotool search --onlyvisible --name "^$kSettingsTitle\$" | head -1)" \
-      Escape 2>/dev/null
+    # Keys sent to a window by X events alone do not reach Wine's dialog:
+    # raise and focus it, then press Escape as a person would.
+    settings_id=$(xdotool search --onlyvisible --name "^$kSettingsTitle\$" | head -1)
+    xdotool windowraise "$settings_id" windowfocus --sync "$settings_id" key Escape 2>/dev/null
   elif find "$VORLUNDA_SOURCE_DIR/vorlunda/settings" -name '*.cpp' 2>/dev/null | grep -q .; then
     fail "/c showed no window titled \"$kSettingsTitle\""
   else
     echo "skip: this program has no settings dialog yet, so /c opens no window"
   fi
   for _ in $(seq 100); do kill -0 "$configure_pid" 2>/dev/null || break; sleep 0.1; done
-  kill "$configure_pid" 2>/dev/null
+  if kill -0 "$configure_pid" 2>/dev/null; then
+    fail "the installed settings did not close on Escape"
+    # The wrapper's end would leave the Windows process and its dialog behind.
+    "$WINE" taskkill /f /im Vorlunda.scr >/dev/null 2>&1
+    kill "$configure_pid" 2>/dev/null
+  fi
   wait "$configure_pid" 2>/dev/null
 fi
 

@@ -47,6 +47,11 @@ start_settings() {
   [ "${1:-}" = --no-wait ] && { wait=0; shift; }
   [ $# -eq 0 ] && set -- /c
   [ "$1" = --bare ] && shift
+  # A dialog left open by an earlier test would be taken for this one.
+  if ! "$WINE" "$VORLUNDA_PROBE" -t 5000 gone "$kSettingsTitle" </dev/null >/dev/null 2>&1; then
+    fail "a settings dialog of an earlier test is still open"
+    return 1
+  fi
   "$WINE" "$VORLUNDA_SCR" "$@" </dev/null >/dev/null 2>&1 &
   settings_pid=$!
   [ $wait -eq 1 ] || return 0
@@ -68,6 +73,7 @@ activate_window() {
   [ -n "$id" ] && xdotool windowraise "$id" windowfocus --sync "$id" 2>/dev/null
   [ "$(probe foreground)" = "$1" ] && return 0
   rect=$(probe -t 0 rect "$1") || return 0
+  [ -n "$rect" ] || return 0
   set -- $rect
   xdotool mousemove $(($1 + $3 / 2)) $(($2 + 8)) click 1
   return 0
@@ -99,6 +105,7 @@ keys() { xdotool key --delay 80 "$@"; }
 click_control() {
   local rect
   rect=$(probe rect "$@") || return 1
+  [ -n "$rect" ] || return 1
   set -- $rect
   xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
 }
