@@ -3,10 +3,13 @@
 // screen; prints points per second of both and the longest single step.
 // With the argument "wait", measures instead what a finished group costs
 // while it stays on screen: the process's processor time over a 10 s wait
-// and how late the step that starts the next group begins.
+// and how late the step that starts the next group begins. With "monitors",
+// runs the saver on two made-up monitors, the halves of the screen, and
+// prints the points drawn a second on both together.
 #include "foundation/random.h"
 #include "ifs/guifractal.h"
 #include "ifs/win32/gdisurface.h"
+#include "pallwork/platform.h"
 #include "stopwatch.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
@@ -191,6 +194,73 @@ int RunWaitBench() {
   return 0;
 }
 
+constexpr double kMonitorsRunUs = 15e6;
+
+// The system as it is, but with the screen's two halves as its monitors.
+class HalvedScreen final : public pwPlatform {
+public:
+  bool IsWindow(pwWindowHandle window) override { return real_.IsWindow(window); }
+  pwWindowHandle ForegroundWindow() override { return real_.ForegroundWindow(); }
+  bool IsWindows95Family() override { return real_.IsWindows95Family(); }
+  void ChangePassword(pwWindowHandle parent) override { real_.ChangePassword(parent); }
+  bool VerifySaverPassword(pwWindowHandle window) override {
+    return real_.VerifySaverPassword(window);
+  }
+  void SetScreenSaverRunning(bool running) override { real_.SetScreenSaverRunning(running); }
+  void ShowMessageBox(pwWindowHandle owner, const char *text, const char *caption,
+                      unsigned int icon) override {
+    real_.ShowMessageBox(owner, text, caption, icon);
+  }
+  std::vector<pwMonitor> Monitors() override {
+    const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+    return {{{0, 0, width / 2, height}, true}, {{width / 2, 0, width, height}, false}};
+  }
+
+private:
+  pwPlatform &real_ = BuiltInPlatform();
+};
+
+// Counts the points every monitor's factory draws.
+class MonitorsSaver : public vVorlundaSaver {
+public:
+  explicit MonitorsSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
+  void Step() override {
+    int before[2] = {};
+    for (int i = 0; i < FactoryCount() && i < 2; ++i)
+      before[i] = FactoryAt(i)->Fractal().PointsDrawn();
+    vVorlundaSaver::Step();
+    for (int i = 0; i < FactoryCount() && i < 2; ++i) {
+      const int drawnNow = FactoryAt(i)->Fractal().PointsDrawn() - before[i];
+      points += drawnNow > 0 ? drawnNow : 0;
+    }
+    if (run_.Microseconds() > kMonitorsRunUs && !closing_) {
+      closing_ = true;
+      PostMessageA(Window(), WM_CLOSE, 0, 0);
+    }
+  }
+  double RunUs() const { return run_.Microseconds(); }
+  double points = 0;
+
+private:
+  Stopwatch run_;
+  bool closing_ = false;
+};
+
+int RunMonitorsBench() {
+  vConfigMgr config;
+  config.RestoreDefaults();
+  HalvedScreen halves;
+  SetCurrentPlatform(&halves);
+  {
+    MonitorsSaver saver(&config);
+    saver.Run();
+    std::printf("two monitors, the screen's halves, %.1f s: %.2f M points/s on both\n",
+                saver.RunUs() / 1e6, saver.points / saver.RunUs());
+  }
+  SetCurrentPlatform(nullptr);
+  return 0;
+}
+
 const char *const kStateNames[kStateCount] = {"new group", "build", "draw", "wait"};
 
 double MillionPerSecond(double points, double microseconds) { return points / microseconds; }
@@ -200,6 +270,8 @@ double MillionPerSecond(double points, double microseconds) { return points / mi
 int main(int argc, char **argv) {
   if (argc > 1 && std::strcmp(argv[1], "wait") == 0)
     return RunWaitBench();
+  if (argc > 1 && std::strcmp(argv[1], "monitors") == 0)
+    return RunMonitorsBench();
   vConfigMgr config;
   config.RestoreDefaults();
   config.infoLine = true; // the build step then includes dimension and Lyapunov figures

@@ -23,6 +23,9 @@ vVorlundaSaver::~vVorlundaSaver() = default;
 
 namespace {
 
+// About one frame of a 60 Hz display.
+constexpr std::uint32_t kTurnMs = 16;
+
 ifsPixelRect ToPixelRect(const pwScreenRect &rect) {
   return {rect.left, rect.top, rect.right, rect.bottom};
 }
@@ -66,8 +69,19 @@ void vVorlundaSaver::Step() {
   // Nothing is drawn once a shot has started: the saved picture is the one on screen.
   if (ShotInProgress())
     return;
-  factories_[nextFactory_]->Advance(GetTickCount());
-  nextFactory_ = (nextFactory_ + 1) % factories_.size();
+  const std::uint32_t now = GetTickCount();
+  if (factories_.size() > 1 &&
+      (now - turnStart_ >= kTurnMs || factories_[turn_]->WaitLeft(now) > 0))
+    NextMonitor(now);
+  factories_[turn_]->Advance(now);
+}
+
+// The window is shown what a turn drew before the next begins, so each copy
+// to the window covers one monitor's points, not a box round two monitors'.
+void vVorlundaSaver::NextMonitor(std::uint32_t now) {
+  target_->Present();
+  turn_ = (turn_ + 1) % factories_.size();
+  turnStart_ = now;
 }
 
 void vVorlundaSaver::BeforeScreenShot() {

@@ -17,7 +17,7 @@ constexpr int kSaverIconId = 100;
 
 // The product's saver window: every Step advances a factory's drawing loop
 // by one transition, so input is handled between small slices of work. Each
-// monitor has a factory of its own, and the steps go round them in turn.
+// monitor has a factory of its own; they take turns of one display frame.
 class vVorlundaSaver : public pwScreenSaverWindow {
 public:
   // `testConfig` (not owned, may be null) is the configuration of a test run
@@ -40,11 +40,13 @@ public:
 
 private:
   void StartDrawing();
+  void NextMonitor(std::uint32_t now);
 
   vConfigMgr *testConfig_; // not owned
   // Declared after the targets, so they go first: they draw on them.
   std::unique_ptr<vWindowDrawTarget> target_;
   std::vector<std::unique_ptr<vAreaDrawTarget>> monitors_;
   std::vector<std::unique_ptr<vFactory>> factories_;
-  std::size_t nextFactory_ = 0;
+  std::size_t turn_ = 0; // the factory whose steps these are
+  std::uint32_t turnStart_ = 0;
 };

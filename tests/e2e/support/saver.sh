@@ -50,14 +50,24 @@ stop_saver() {
   wait "$saver_pid" 2>/dev/null
 }
 
-# Waits up to $1 seconds for the window to go and the process to exit 0.
+# Waits up to $1 seconds for the window to go and the process to exit 0. A
+# window search can miss a window that is there while another (the file
+# dialog) is being destroyed, so the window counts as gone once two searches
+# in a row miss it, or once the process has ended.
+saver_gone() {
+  kill -0 "$saver_pid" 2>/dev/null || return 0
+  saver_window_open && return 1
+  sleep 0.05
+  ! saver_window_open
+}
+
 expect_end() {
   local limit=$1 what=$2 i
   for i in $(seq $((limit * 20))); do
-    saver_window_open || break
+    saver_gone && break
     sleep 0.05
   done
-  if saver_window_open; then
+  if ! saver_gone; then
     fail "$what: saver still running after ${limit}s"
     stop_saver
     return
