@@ -1,4 +1,4 @@
-#include "pallwork/saverwin.h"
+#include "pallwork/win32/saverwin.h"
 
 #include "foundation/win32/scopedwin.h"
 #include "imgfile/bmp.h"
