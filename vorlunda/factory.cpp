@@ -68,20 +68,6 @@ vScheme FallbackScheme() {
 
 } // namespace
 
-vTemplate TemplateFromName(const char *name) {
-  static const struct {
-    const char *name;
-    vTemplate family;
-  } kNames[] = {{"Ferns", vTemplate::kFerns},
-                {"Autumn", vTemplate::kAutumn},
-                {"Vorlunda", vTemplate::kVorlunda},
-                {"Gasket", vTemplate::kGasket}};
-  for (const auto &entry : kNames)
-    if (name != nullptr && CompareEnumNames(name, entry.name) == 0)
-      return entry.family;
-  return vTemplate::kUnknown;
-}
-
 vFactory::vFactory(vDrawTarget *window, const vConfigMgr *source) : window(window) {
   PrepareSchemes(source);
   MeasureWindow();
