@@ -28,8 +28,8 @@ struct GroupSize {
 };
 
 constexpr GroupSize kGroupSizes[] = {
-    {vTemplate::kFerns, 15, 25}, {vTemplate::kAutumn, 15, 30}, {vTemplate::kVorlunda, 4, 20},
-    {vTemplate::kGasket, 8, 20}, {vTemplate::kUnknown, 8, 20},
+    {vTemplate::Ferns, 15, 25}, {vTemplate::Autumn, 15, 30}, {vTemplate::Vorlunda, 4, 20},
+    {vTemplate::Gasket, 8, 20}, {vTemplate::Unknown, 8, 20},
 };
 
 bool AnyRuleSystem(const vScheme &scheme) {
@@ -43,7 +43,7 @@ bool IsUsable(const vScheme &scheme) {
   if (!scheme.enabled)
     return false;
   if (scheme.IsTemplated())
-    return TemplateFromName(scheme.templateName) != vTemplate::kUnknown;
+    return TemplateFromName(scheme.templateName) != vTemplate::Unknown;
   return AnyRuleSystem(scheme);
 }
 
@@ -141,7 +141,7 @@ void vFactory::MeasureWindow() {
     paletteBase = window->CreatePalette();
 }
 
-std::int32_t vFactory::BeginGroup() {
+vLoopState vFactory::BeginGroup() {
   if (window != nullptr && window->Surface() != nullptr) {
     if (paletteBase >= 0)
       window->RealizePalette();
@@ -155,7 +155,7 @@ std::int32_t vFactory::BeginGroup() {
     fractalsLeft += Rand() % (scheme->maxPerGroup - scheme->minPerGroup);
   if (fractalsLeft < 1)
     fractalsLeft = 1;
-  return kStateBuild;
+  return vLoopState::Build;
 }
 
 vScheme *vFactory::PickScheme() {
@@ -172,7 +172,7 @@ vScheme *vFactory::PickScheme() {
   return last;
 }
 
-std::int32_t vFactory::BuildFractal() {
+vLoopState vFactory::BuildFractal() {
   if (scheme->IsTemplated())
     BuildByTemplate();
   else
@@ -188,11 +188,11 @@ std::int32_t vFactory::BuildFractal() {
     dimension = fractal.Dimension(kDimensionIterations, kDimensionPatience, kDimensionGrid);
   if (filterCanReject && !(dimension >= scheme->minDimension)) {
     ++discards;
-    return kStateBuild;
+    return vLoopState::Build;
   }
   if (config.infoLine)
     ShowFigures(dimension);
-  return kStateDraw;
+  return vLoopState::Draw;
 }
 
 void vFactory::ComputeTarget() {
@@ -243,13 +243,13 @@ void vFactory::BuildRandom() {
 
 void vFactory::BuildByTemplate() {
   switch (TemplateFromName(scheme->templateName)) {
-  case vTemplate::kFerns:
+  case vTemplate::Ferns:
     BuildFerns(fractal, drawWidth, drawHeight, aspect);
     break;
-  case vTemplate::kAutumn:
+  case vTemplate::Autumn:
     BuildAutumn(fractal, drawWidth, drawHeight, aspect);
     break;
-  case vTemplate::kVorlunda:
+  case vTemplate::Vorlunda:
     BuildVorlunda(fractal, drawWidth, drawHeight, aspect);
     break;
   default:
@@ -266,28 +266,28 @@ void vFactory::ShowInfo(const char *text) {
 }
 
 void vFactory::Advance(std::uint32_t nowTicks) {
-  const std::int32_t from = state;
+  const vLoopState from = state;
   switch (state) {
-  case kStateNewGroup:
+  case vLoopState::NewGroup:
     state = BeginGroup();
     break;
-  case kStateBuild:
+  case vLoopState::Build:
     state = BuildFractal();
     break;
-  case kStateDraw:
+  case vLoopState::Draw:
     DrawSlice(nowTicks);
     break;
   default:
     if (WaitLeft(nowTicks) == 0)
-      state = kStateNewGroup;
+      state = vLoopState::NewGroup;
     break;
   }
-  if (from != kStateBuild && state == kStateBuild)
+  if (from != vLoopState::Build && state == vLoopState::Build)
     discards = 0;
 }
 
 std::uint32_t vFactory::WaitLeft(std::uint32_t nowTicks) const {
-  if (state != kStateWait || scheme == nullptr)
+  if (state != vLoopState::Wait || scheme == nullptr)
     return 0;
   // Unsigned, so a tick count that wraps round does not stretch the wait.
   const std::uint32_t waited = nowTicks - finishTime;
@@ -306,5 +306,5 @@ void vFactory::DrawSlice(std::uint32_t nowTicks) {
     window->Present();
   finishTime = nowTicks;
   --fractalsLeft;
-  state = fractalsLeft <= 0 ? kStateWait : kStateBuild;
+  state = fractalsLeft <= 0 ? vLoopState::Wait : vLoopState::Build;
 }

@@ -8,11 +8,8 @@
 
 #include <cstdint>
 
-// Drawing-loop states.
-constexpr std::int32_t kStateNewGroup = 0;
-constexpr std::int32_t kStateBuild = 1;
-constexpr std::int32_t kStateDraw = 2;
-constexpr std::int32_t kStateWait = 3;
+// Drawing-loop states, stored as their numbers 0 to 3.
+enum class vLoopState : std::int32_t { NewGroup = 0, Build = 1, Draw = 2, Wait = 3 };
 
 // Turns the usable schemes of a configuration into groups of fractals drawn
 // on a target, one small slice of work per Advance.
@@ -24,8 +21,8 @@ public:
   vFactory &operator=(const vFactory &) = delete;
   ~vFactory() = default;
 
-  std::int32_t BeginGroup();
-  std::int32_t BuildFractal();
+  vLoopState BeginGroup();
+  vLoopState BuildFractal();
   void ShowInfo(const char *text);
   // One transition of the loop; nowTicks is the system tick count.
   void Advance(std::uint32_t nowTicks);
@@ -43,7 +40,7 @@ public:
   const String &InfoText() const { return infoText; }
 
   // Read and written by the drawing loop.
-  std::int32_t state = kStateNewGroup;
+  vLoopState state = vLoopState::NewGroup;
   std::int32_t discards = 0;
   std::int32_t fractalsLeft = 0;
   std::int32_t targetPoints = 0;

@@ -134,14 +134,14 @@ vTemplate TemplateFromName(const char *name) {
   static const struct {
     const char *name;
     vTemplate family;
-  } kNames[] = {{"Ferns", vTemplate::kFerns},
-                {"Autumn", vTemplate::kAutumn},
-                {"Vorlunda", vTemplate::kVorlunda},
-                {"Gasket", vTemplate::kGasket}};
+  } kNames[] = {{"Ferns", vTemplate::Ferns},
+                {"Autumn", vTemplate::Autumn},
+                {"Vorlunda", vTemplate::Vorlunda},
+                {"Gasket", vTemplate::Gasket}};
   for (const auto &entry : kNames)
     if (name != nullptr && CompareEnumNames(name, entry.name) == 0)
       return entry.family;
-  return vTemplate::kUnknown;
+  return vTemplate::Unknown;
 }
 
 void BuildFerns(ifsGuiFractal &fractal, int width, int height, double aspect) {

@@ -415,25 +415,26 @@ TEST_F(TabbedInput, ShowSheetSelectsItsTabAndIgnoresAStranger) {
 // Sheets, their control objects and the tab control object each go exactly
 // once, however the dialog ends.
 TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
-  enum Ending { kEscapeModal, kEscapeModeless, kDeleteOpen };
-  for (Ending ending : {kEscapeModal, kEscapeModeless, kDeleteOpen}) {
-    SCOPED_TRACE(ending);
+  enum class Ending { EscapeModal, EscapeModeless, DeleteOpen };
+  for (Ending ending : {Ending::EscapeModal, Ending::EscapeModeless, Ending::DeleteOpen}) {
+    SCOPED_TRACE(static_cast<int>(ending));
     ResetCounts();
     recordedCount = 0;
-    auto *dialog = new TestTabbedDialog({kForm, kButtons, kSmall}, 13, ending == kEscapeModal);
+    auto *dialog =
+        new TestTabbedDialog({kForm, kButtons, kSmall}, 13, ending == Ending::EscapeModal);
     const void *tabControl = &dialog->Tabs();
     bool focused = false;
     auto closeFromSheet = [&](TestTabbedDialog &self) {
       HWND name = self.SheetAt(0)->Item(IDC_NAME);
       self.SheetAt(0)->FocusControl(name);
       focused = PumpUntil([name] { return GetFocus() == name; }, kSettleMs, self.Window());
-      if (ending == kDeleteOpen)
+      if (ending == Ending::DeleteOpen)
         return;
       PressKey(VK_ESCAPE);
       HWND window = self.Window();
       PumpUntil([window] { return !IsWindow(window); }, kSettleMs, window);
     };
-    if (ending == kEscapeModal) {
+    if (ending == Ending::EscapeModal) {
       dialog->script = closeFromSheet;
       EXPECT_EQ(dialog->Execute(), IDCANCEL);
     } else {
@@ -442,7 +443,7 @@ TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
       closeFromSheet(*dialog);
     }
     EXPECT_TRUE(focused);
-    EXPECT_EQ(dialog->Window() == nullptr, ending != kDeleteOpen);
+    EXPECT_EQ(dialog->Window() == nullptr, ending != Ending::DeleteOpen);
     recording = true;
     delete dialog;
     recording = false;
