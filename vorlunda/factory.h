@@ -30,14 +30,14 @@ public:
   // can sleep until then; 0 when there is work now.
   std::uint32_t WaitLeft(std::uint32_t nowTicks) const;
 
-  const vConfigMgr &Config() const { return config; }
-  const vScheme *CurrentScheme() const { return scheme; }
-  const ifsGuiFractal &Fractal() const { return fractal; }
-  int PaletteBase() const { return paletteBase; }
-  int TotalWeight() const { return totalWeight; }
-  int DrawWidth() const { return drawWidth; }
-  int DrawHeight() const { return drawHeight; }
-  const String &InfoText() const { return infoText; }
+  const vConfigMgr &Config() const { return config_; }
+  const vScheme *CurrentScheme() const { return scheme_; }
+  const ifsGuiFractal &Fractal() const { return fractal_; }
+  int PaletteBase() const { return paletteBase_; }
+  int TotalWeight() const { return totalWeight_; }
+  int DrawWidth() const { return drawWidth_; }
+  int DrawHeight() const { return drawHeight_; }
+  const String &InfoText() const { return infoText_; }
 
   // Read and written by the drawing loop.
   vLoopState state = vLoopState::NewGroup;
@@ -58,15 +58,15 @@ private:
   void ShowFigures(double dimension);
   void DrawSlice(std::uint32_t nowTicks);
 
-  vDrawTarget *window; // not owned; may be null
-  vConfigMgr config;
-  std::int32_t drawWidth = 0;
-  std::int32_t drawHeight = 0;
-  double aspect = 0.0;
-  std::int32_t paletteBase = -1;
-  std::int32_t totalWeight = 1;
-  vScheme *scheme = nullptr; // inside config
-  ifsGuiFractal fractal;
-  ifsPixelRect infoRect;
-  String infoText;
+  vDrawTarget *window_; // not owned; may be null
+  vConfigMgr config_;
+  std::int32_t drawWidth_ = 0;
+  std::int32_t drawHeight_ = 0;
+  double aspect_ = 0.0;
+  std::int32_t paletteBase_ = -1;
+  std::int32_t totalWeight_ = 1;
+  vScheme *scheme_ = nullptr; // inside config
+  ifsGuiFractal fractal_;
+  ifsPixelRect infoRect_;
+  String infoText_;
 };
