@@ -69,22 +69,22 @@ public:
 int CountedControl::made = 0;
 int CountedControl::deleted = 0;
 
-struct SheetSpec {
+struct SheetLayout {
   const char *title;
   int templateId;
   std::vector<int> controls; // the ones given control objects
 };
 
-const SheetSpec kForm = {"Form", IDD_SHEET_FORM, {IDC_NAME, IDC_ENABLED}};
-const SheetSpec kButtons = {"Buttons", IDD_SHEET_BUTTONS, {IDC_RESET, IDC_APPLY}};
-const SheetSpec kText = {"Text", IDD_SHEET_TEXT, {}};
-const SheetSpec kSmall = {"Small", IDD_SHEET_SMALL, {IDC_SMALL_BUTTON}};
+const SheetLayout kForm = {"Form", IDD_SHEET_FORM, {IDC_NAME, IDC_ENABLED}};
+const SheetLayout kButtons = {"Buttons", IDD_SHEET_BUTTONS, {IDC_RESET, IDC_APPLY}};
+const SheetLayout kText = {"Text", IDD_SHEET_TEXT, {}};
+const SheetLayout kSmall = {"Small", IDD_SHEET_SMALL, {IDC_SMALL_BUTTON}};
 
 class TestSheet : public pwTabbedSheetDialog {
 public:
-  TestSheet(HWND parent, const SheetSpec &spec)
-      : pwTabbedSheetDialog(parent, MAKEINTRESOURCEA(spec.templateId)) {
-    for (int id : spec.controls)
+  TestSheet(HWND parent, const SheetLayout &layout)
+      : pwTabbedSheetDialog(parent, MAKEINTRESOURCEA(layout.templateId)) {
+    for (int id : layout.controls)
       MakeControl<CountedControl>(id);
     ++made;
   }
@@ -120,13 +120,13 @@ public:
   using Script = std::function<void(TestTabbedDialog &)>;
   static constexpr UINT kRunScript = WM_APP + 3;
 
-  TestTabbedDialog(std::vector<SheetSpec> sheets, std::uint32_t flags, bool modal = false)
+  TestTabbedDialog(std::vector<SheetLayout> sheets, std::uint32_t flags, bool modal = false)
       : pwTabbedDialog(nullptr, MAKEINTRESOURCEA(IDD_TABBED), modal, IDC_TABS, flags),
-        specs_(std::move(sheets)) {}
+        layouts_(std::move(sheets)) {}
 
   void AddSheets() override {
-    for (const SheetSpec &spec : specs_)
-      AddSheet(spec.title, new TestSheet(Window(), spec));
+    for (const SheetLayout &layout : layouts_)
+      AddSheet(layout.title, new TestSheet(Window(), layout));
   }
   bool OnInitDialog(HWND focus) override {
     before = Measure();
@@ -178,7 +178,7 @@ private:
     return geometry;
   }
 
-  std::vector<SheetSpec> specs_;
+  std::vector<SheetLayout> layouts_;
 };
 
 void ResetCounts() {
@@ -203,7 +203,7 @@ SIZE NeededTabSize(TestTabbedDialog &dialog) {
 TEST(TabbedLayout, GrowsToTheLargestSheetAndMovesTheOtherControls) {
   struct Case {
     const char *name;
-    std::vector<SheetSpec> sheets;
+    std::vector<SheetLayout> sheets;
     std::uint32_t flags;
     bool grows;
   };
