@@ -49,13 +49,13 @@ RenderCount RenderOneGroup(vFactory &factory) {
   RenderCount count;
   std::uint32_t ticks = 0;
   for (;;) {
-    const std::int32_t from = factory.state;
+    const vLoopState from = factory.state;
     factory.Advance(++ticks);
-    if (from != kStateDraw || factory.state == kStateDraw)
+    if (from != vLoopState::Draw || factory.state == vLoopState::Draw)
       continue;
     count.points += factory.Fractal().PointsDrawn();
     ++count.fractals;
-    if (factory.state == kStateWait)
+    if (factory.state == vLoopState::Wait)
       return count;
   }
 }

@@ -1,7 +1,7 @@
 if(WIN32)
   include(cmake/resources.cmake)
   file(GLOB scr_sources CONFIGURE_DEPENDS
-       ${PROJECT_SOURCE_DIR}/vorlunda/app/*.cpp)
+       ${PROJECT_SOURCE_DIR}/vorlunda/app/win32/*.cpp)
   add_executable(vorlunda_scr WIN32 ${scr_sources} ${VORLUNDA_RESOURCE_SCRIPT})
   target_link_libraries(vorlunda_scr PRIVATE ${VORLUNDA_ALL_LIBS})
   vorlunda_product_options(vorlunda_scr)

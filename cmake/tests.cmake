@@ -35,7 +35,7 @@ endif()
 # The end-to-end scripts read other processes' windows through this small
 # program of their own, run under Wine like the saver.
 if(WIN32 AND VORLUNDA_RUN_TESTS)
-  add_executable(probe ${PROJECT_SOURCE_DIR}/tests/tools/probe/probe.cpp)
+  add_executable(probe ${PROJECT_SOURCE_DIR}/tests/win32/probe/probe.cpp)
   target_link_libraries(probe PRIVATE user32 gdi32 comctl32)
   target_link_options(probe PRIVATE -mconsole)
 endif()

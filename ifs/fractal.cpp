@@ -24,25 +24,25 @@ bool IsNumber(ifsPoint p) { return p.x == p.x && p.y == p.y; }
 } // namespace
 
 void ifsFractal::AddRule(const ifsRule &rule) {
-  rules.Add(rule);
-  totalWeight += rule.Weight();
+  rules_.Add(rule);
+  totalWeight_ += rule.Weight();
 }
 
 void ifsFractal::SetColour(int r, int g, int b) {
-  red = r;
-  green = g;
-  blue = b;
+  red_ = r;
+  green_ = g;
+  blue_ = b;
 }
 
 void ifsFractal::SetSpectrum(int h, int l, int s, int step) {
-  hue = h;
-  luminance = l;
-  saturation = s;
-  hueStep = step;
+  hue_ = h;
+  luminance_ = l;
+  saturation_ = s;
+  hueStep_ = step;
 }
 
 ifsColour ifsFractal::FractalColour() const {
-  return {red / kFullColour, green / kFullColour, blue / kFullColour};
+  return {red_ / kFullColour, green_ / kFullColour, blue_ / kFullColour};
 }
 
 void ifsFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules, int minBrightness,
@@ -58,16 +58,16 @@ void ifsFractal::BuildRandom(ifsRuleSystem system, int minRules, int maxRules, i
         system == ifsRuleSystem::Mixture ? DrawMixtureSystem() : system;
     AddRule(ifsRule::Random(ruleSystem, contractiveOnly));
   }
-  colourSystem = colours;
-  if (colourSystem == ifsColourSystem::Shaded) {
-    for (int i = 0; i < rules.Count(); ++i) {
+  colourSystem_ = colours;
+  if (colourSystem_ == ifsColourSystem::Shaded) {
+    for (int i = 0; i < rules_.Count(); ++i) {
       const ifsRgb rgb = RandomColour(minBrightness);
       const double u1 = RandUnit();
       const double u2 = RandUnit();
-      rules[i].SetColour(rgb.red / kFullColour, rgb.green / kFullColour, rgb.blue / kFullColour,
-                         u1 * u2);
+      rules_[i].SetColour(rgb.red / kFullColour, rgb.green / kFullColour, rgb.blue / kFullColour,
+                          u1 * u2);
     }
-  } else if (colourSystem == ifsColourSystem::Spectrum) {
+  } else if (colourSystem_ == ifsColourSystem::Spectrum) {
     const ifsHls hls = RandomSpectrumColour(minBrightness);
     const int step = Rand() % 2 == 1 ? -4 : 4;
     SetSpectrum(hls.hue, hls.luminance, hls.saturation, step);
@@ -116,18 +116,18 @@ inline bool ClampTo(ifsPoint &point, double limit) {
 } // namespace
 
 const ifsRule &ifsFractal::ChooseRule() const {
-  assert(rules.Count() > 0);
-  return ChooseFrom(&rules[0], rules.Count(), totalWeight);
+  assert(rules_.Count() > 0);
+  return ChooseFrom(&rules_[0], rules_.Count(), totalWeight_);
 }
 
 void ifsFractal::StartPoint(ifsPoint &point, ifsColour *colour) {
-  const bool shaded = colourSystem == ifsColourSystem::Shaded;
+  const bool shaded = colourSystem_ == ifsColourSystem::Shaded;
   bool found = false;
-  if (useFixedPoints) {
-    for (int i = 0; i < rules.Count() && !found; ++i) {
-      found = rules[i].FixedPoint(&point);
+  if (useFixedPoints_) {
+    for (int i = 0; i < rules_.Count() && !found; ++i) {
+      found = rules_[i].FixedPoint(&point);
       if (found && colour != nullptr)
-        *colour = shaded ? rules[i].Colour() : FractalColour();
+        *colour = shaded ? rules_[i].Colour() : FractalColour();
     }
   }
   if (!found) {
@@ -142,7 +142,7 @@ void ifsFractal::StartPoint(ifsPoint &point, ifsColour *colour) {
     }
   }
   const bool blended = colour != nullptr && shaded;
-  for (int i = 0; i < warmUpSteps; ++i) {
+  for (int i = 0; i < warmUpSteps_; ++i) {
     const ifsRule &rule = ChooseRule();
     point = blended ? rule.ApplyBlended(point, *colour) : rule.Apply(point);
   }
@@ -179,13 +179,13 @@ void RunOrbit(const ifsRule *rules, int ruleCount, double total, double limit, i
 } // namespace
 
 void ifsFractal::Iterate(int count, ifsPoint *points, ifsRgb *colours) {
-  const bool shaded = colourSystem == ifsColourSystem::Shaded;
+  const bool shaded = colourSystem_ == ifsColourSystem::Shaded;
   const bool blended = colours != nullptr && shaded;
   ifsColour colour = shaded ? ifsColour{} : FractalColour();
-  ifsPoint previous = current;
-  if (iterating)
-    colour = currentColour;
-  if (rules.Count() == 0) {
+  ifsPoint previous = current_;
+  if (iterating_)
+    colour = currentColour_;
+  if (rules_.Count() == 0) {
     // Nothing to iterate: the batch repeats where the orbit stands.
     for (int i = 0; i < count; ++i) {
       points[i] = previous;
@@ -194,24 +194,24 @@ void ifsFractal::Iterate(int count, ifsPoint *points, ifsRgb *colours) {
     }
     return;
   }
-  if (!iterating)
+  if (!iterating_)
     StartPoint(previous, blended ? &colour : nullptr);
-  const ifsRule *const list = &rules[0];
+  const ifsRule *const list = &rules_[0];
   if (blended)
-    RunOrbit<true, true>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
+    RunOrbit<true, true>(list, rules_.Count(), totalWeight_, escapeLimit_, count, previous, colour,
                          points, colours);
   else if (colours != nullptr)
-    RunOrbit<false, true>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
+    RunOrbit<false, true>(list, rules_.Count(), totalWeight_, escapeLimit_, count, previous, colour,
                           points, colours);
   else
-    RunOrbit<false, false>(list, rules.Count(), totalWeight, escapeLimit, count, previous, colour,
-                           points, colours);
-  current = previous;
-  currentColour = colour;
-  iterating = true;
+    RunOrbit<false, false>(list, rules_.Count(), totalWeight_, escapeLimit_, count, previous,
+                           colour, points, colours);
+  current_ = previous;
+  currentColour_ = colour;
+  iterating_ = true;
 }
 
-bool ifsFractal::Clamp(ifsPoint &point) const { return ClampTo(point, escapeLimit); }
+bool ifsFractal::Clamp(ifsPoint &point) const { return ClampTo(point, escapeLimit_); }
 
 // A point that is not a number widens nothing, and in particular does not
 // become the first corner: the bounds then stay numbers.
@@ -219,49 +219,49 @@ void ifsFractal::IncludeInBounds(ifsPoint p, bool &first) {
   if (!IsNumber(p))
     return;
   if (first) {
-    bounds = {p.x, p.y, p.x, p.y};
+    bounds_ = {p.x, p.y, p.x, p.y};
     first = false;
     return;
   }
-  if (p.x < bounds.xMin)
-    bounds.xMin = p.x;
-  if (p.y < bounds.yMin)
-    bounds.yMin = p.y;
-  if (p.x > bounds.xMax)
-    bounds.xMax = p.x;
-  if (p.y > bounds.yMax)
-    bounds.yMax = p.y;
+  if (p.x < bounds_.xMin)
+    bounds_.xMin = p.x;
+  if (p.y < bounds_.yMin)
+    bounds_.yMin = p.y;
+  if (p.x > bounds_.xMax)
+    bounds_.xMax = p.x;
+  if (p.y > bounds_.yMax)
+    bounds_.yMax = p.y;
 }
 
 void ifsFractal::FitViewToAspect(double aspect) {
-  const double w = (view.xMax - view.xMin) / aspect;
-  const double h = view.yMax - view.yMin;
+  const double w = (view_.xMax - view_.xMin) / aspect;
+  const double h = view_.yMax - view_.yMin;
   if (w <= h) {
-    const double centre = (view.xMin + view.xMax) / 2.0;
+    const double centre = (view_.xMin + view_.xMax) / 2.0;
     const double half = h * aspect / 2.0;
-    view.xMin = centre - half;
-    view.xMax = centre + half;
+    view_.xMin = centre - half;
+    view_.xMax = centre + half;
   } else {
-    const double centre = (view.yMin + view.yMax) / 2.0;
+    const double centre = (view_.yMin + view_.yMax) / 2.0;
     const double half = w / 2.0;
-    view.yMin = centre - half;
-    view.yMax = centre + half;
+    view_.yMin = centre - half;
+    view_.yMax = centre + half;
   }
 }
 
 void ifsFractal::ComputeBounds(int numPoints, double aspect) {
   bool first = true;
-  if (useFixedPoints) {
-    for (int i = 0; i < rules.Count(); ++i) {
+  if (useFixedPoints_) {
+    for (int i = 0; i < rules_.Count(); ++i) {
       ifsPoint fixed;
-      if (rules[i].Contractivity() == ifsContractivity::Contractive &&
-          rules[i].FixedPoint(&fixed)) {
+      if (rules_[i].Contractivity() == ifsContractivity::Contractive &&
+          rules_[i].FixedPoint(&fixed)) {
         Clamp(fixed);
         IncludeInBounds(fixed, first);
       }
     }
   }
-  iterating = false;
+  iterating_ = false;
   ifsPoint batch[kBatchPoints];
   for (int done = 0; done < numPoints; done += kBatchPoints) {
     const int count = numPoints - done < kBatchPoints ? numPoints - done : kBatchPoints;
@@ -269,47 +269,47 @@ void ifsFractal::ComputeBounds(int numPoints, double aspect) {
     for (int i = 0; i < count; ++i)
       IncludeInBounds(batch[i], first);
   }
-  view = bounds;
+  view_ = bounds_;
   if (aspect > 0.0)
     FitViewToAspect(aspect);
-  iterating = false;
+  iterating_ = false;
 }
 
 void ifsFractal::ApplyScaling(double centring, double minScaling, double maxScaling) {
   const double logMin = std::log(minScaling);
   const double s = std::exp(logMin + (std::log(maxScaling) - logMin) * RandUnit());
-  double halfWidth = (view.xMax - view.xMin) / 2.0;
-  const double centreX = view.xMin + halfWidth;
+  double halfWidth = (view_.xMax - view_.xMin) / 2.0;
+  const double centreX = view_.xMin + halfWidth;
   halfWidth /= s;
-  double halfHeight = (view.yMax - view.yMin) / 2.0;
-  const double centreY = view.yMin + halfHeight;
+  double halfHeight = (view_.yMax - view_.yMin) / 2.0;
+  const double centreY = view_.yMin + halfHeight;
   halfHeight /= s;
   const double dx = halfWidth * centring * (2.0 * RandUnit() - 1.0);
   const double dy = halfHeight * centring * (2.0 * RandUnit() - 1.0);
-  view = {centreX - halfWidth + dx, centreY - halfHeight + dy, centreX + halfWidth + dx,
-          centreY + halfHeight + dy};
+  view_ = {centreX - halfWidth + dx, centreY - halfHeight + dy, centreX + halfWidth + dx,
+           centreY + halfHeight + dy};
 }
 
 void ifsFractal::ScaleAll(double sx, double sy) {
-  for (int i = 0; i < rules.Count(); ++i)
-    rules[i].Scale(sx, sy);
-  iterating = false;
+  for (int i = 0; i < rules_.Count(); ++i)
+    rules_[i].Scale(sx, sy);
+  iterating_ = false;
 }
 
 void ifsFractal::ShearAll(double p, double q) {
-  for (int i = 0; i < rules.Count(); ++i)
-    rules[i].Shear(p, q);
-  iterating = false;
+  for (int i = 0; i < rules_.Count(); ++i)
+    rules_[i].Shear(p, q);
+  iterating_ = false;
 }
 
 void ifsFractal::RotateAll(double angle) {
-  for (int i = 0; i < rules.Count(); ++i)
-    rules[i].Rotate(angle);
-  iterating = false;
+  for (int i = 0; i < rules_.Count(); ++i)
+    rules_[i].Rotate(angle);
+  iterating_ = false;
 }
 
 void ifsFractal::FlipAllHorizontal() {
-  for (int i = 0; i < rules.Count(); ++i)
-    rules[i].FlipHorizontal();
-  iterating = false;
+  for (int i = 0; i < rules_.Count(); ++i)
+    rules_[i].FlipHorizontal();
+  iterating_ = false;
 }

@@ -27,25 +27,25 @@ public:
   virtual ~ifsFractal() = default;
 
   void AddRule(const ifsRule &rule);
-  std::int32_t RuleCount() const { return rules.Count(); }
-  const ifsRule &Rule(int index) const { return rules[index]; }
-  double TotalWeight() const { return totalWeight; }
+  std::int32_t RuleCount() const { return rules_.Count(); }
+  const ifsRule &Rule(int index) const { return rules_[index]; }
+  double TotalWeight() const { return totalWeight_; }
 
-  void SetUseFixedPoints(bool use) { useFixedPoints = use; }
-  void SetColourSystem(ifsColourSystem system) { colourSystem = system; }
+  void SetUseFixedPoints(bool use) { useFixedPoints_ = use; }
+  void SetColourSystem(ifsColourSystem system) { colourSystem_ = system; }
   void SetColour(int r, int g, int b);
   void SetSpectrum(int h, int l, int s, int step);
 
-  ifsRect Bounds() const { return bounds; }
-  ifsRect View() const { return view; }
-  ifsPoint Current() const { return current; }
-  ifsColour CurrentColour() const { return currentColour; }
-  bool IsIterating() const { return iterating; }
-  bool UsesFixedPoints() const { return useFixedPoints; }
-  ifsColourSystem ColourSystem() const { return colourSystem; }
-  ifsRgb Colour() const { return {red, green, blue}; }
-  ifsHls SpectrumColour() const { return {hue, luminance, saturation}; }
-  int HueStep() const { return hueStep; }
+  ifsRect Bounds() const { return bounds_; }
+  ifsRect View() const { return view_; }
+  ifsPoint Current() const { return current_; }
+  ifsColour CurrentColour() const { return currentColour_; }
+  bool IsIterating() const { return iterating_; }
+  bool UsesFixedPoints() const { return useFixedPoints_; }
+  ifsColourSystem ColourSystem() const { return colourSystem_; }
+  ifsRgb Colour() const { return {red_, green_, blue_}; }
+  ifsHls SpectrumColour() const { return {hue_, luminance_, saturation_}; }
+  int HueStep() const { return hueStep_; }
 
   // Replaces the whole fractal by a random one of minRules to maxRules rules
   // (2 to 100) of `system`; Mixture gives each rule its own system.
@@ -90,20 +90,20 @@ public:
 
 protected:
   // Read by the renderer; changed only through the operations above.
-  DynArray<ifsRule> rules{20};
-  double totalWeight = 0.0;
-  ifsPoint current;
-  ifsColour currentColour;
-  bool iterating = false;
-  bool useFixedPoints = false;
-  std::int32_t warmUpSteps = 20;
-  ifsRect bounds;
-  ifsRect view;
-  double escapeLimit = 1e6;
-  ifsColourSystem colourSystem = ifsColourSystem::Solid;
-  std::int32_t red = 255, green = 255, blue = 255;
-  std::int32_t hue = 0, luminance = 240, saturation = 0;
-  std::int32_t hueStep = 4;
+  DynArray<ifsRule> rules_{20};
+  double totalWeight_ = 0.0;
+  ifsPoint current_;
+  ifsColour currentColour_;
+  bool iterating_ = false;
+  bool useFixedPoints_ = false;
+  std::int32_t warmUpSteps_ = 20;
+  ifsRect bounds_;
+  ifsRect view_;
+  double escapeLimit_ = 1e6;
+  ifsColourSystem colourSystem_ = ifsColourSystem::Solid;
+  std::int32_t red_ = 255, green_ = 255, blue_ = 255;
+  std::int32_t hue_ = 0, luminance_ = 240, saturation_ = 0;
+  std::int32_t hueStep_ = 4;
 
 private:
   // The colour an orbit starts with when no rule supplies one.

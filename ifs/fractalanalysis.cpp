@@ -48,9 +48,9 @@ int BoxIndex(double offset, double boxesPerUnit, int size) {
 
 double ifsFractal::Dimension(int maxIterations, int patience, int gridSize) {
   assert(gridSize > 0 && gridSize % 2 == 0);
-  const double width = bounds.xMax - bounds.xMin;
-  const double height = bounds.yMax - bounds.yMin;
-  if (!(width >= kDegenerateBounds && height >= kDegenerateBounds) || rules.Count() == 0)
+  const double width = bounds_.xMax - bounds_.xMin;
+  const double height = bounds_.yMax - bounds_.yMin;
+  if (!(width >= kDegenerateBounds && height >= kDegenerateBounds) || rules_.Count() == 0)
     return 0.0;
   BoxGrid fine(gridSize);
   BoxGrid coarse(gridSize >> 1);
@@ -65,8 +65,8 @@ double ifsFractal::Dimension(int maxIterations, int patience, int gridSize) {
       StartPoint(q);
     p = q;
     ++sinceNew;
-    const int i = BoxIndex(q.x - bounds.xMin, kx, gridSize);
-    const int j = BoxIndex(q.y - bounds.yMin, ky, gridSize);
+    const int i = BoxIndex(q.x - bounds_.xMin, kx, gridSize);
+    const int j = BoxIndex(q.y - bounds_.yMin, ky, gridSize);
     if (i >= 0 && j >= 0) {
       if (fine.Mark(i, j)) {
         ++fineCount;
@@ -84,7 +84,7 @@ double ifsFractal::Dimension(int maxIterations, int patience, int gridSize) {
 }
 
 double ifsFractal::Lyapunov(int iterations, double delta) {
-  if (rules.Count() == 0)
+  if (rules_.Count() == 0)
     return 0.0;
   const double k = 1.0 / (delta * delta);
   double sum = 0.0;

@@ -51,17 +51,17 @@ public:
   void ClearIntensity();
 
   // Palette index of the colour cube's first entry, or -1 for true colours.
-  void SetPaletteBase(int base) { paletteBase = base; }
-  int PaletteBase() const { return paletteBase; }
-  int PointsDrawn() const { return pointsDrawn; }
-  void SetPointsDrawn(int count) { pointsDrawn = count; }
+  void SetPaletteBase(int base) { paletteBase_ = base; }
+  int PaletteBase() const { return paletteBase_; }
+  int PointsDrawn() const { return pointsDrawn_; }
+  void SetPointsDrawn(int count) { pointsDrawn_ = count; }
 
-  int Width() const { return width; }
-  int Height() const { return height; }
-  int CentreX() const { return centreX; }
-  int CentreY() const { return centreY; }
-  double ScaleX() const { return scaleX; }
-  double ScaleY() const { return scaleY; }
+  int Width() const { return width_; }
+  int Height() const { return height_; }
+  int CentreX() const { return centreX_; }
+  int CentreY() const { return centreY_; }
+  double ScaleX() const { return scaleX_; }
+  double ScaleY() const { return scaleY_; }
   // The hit counter of an area pixel, or -1 without counters.
   int HitCount(int px, int py) const;
 
@@ -85,19 +85,19 @@ private:
   void CopyDrawingState(const ifsGuiFractal &other);
   std::size_t Area() const;
 
-  ifsPoint points[kBatchPoints];
-  ifsRgb pointColours[kBatchPoints];
-  std::int32_t pointsDrawn = 0;
-  std::int32_t offsetX = 0, offsetY = 0;
-  std::int32_t width = 100, height = 0;
-  std::int32_t centreX = 0, centreY = 0;
-  double scaleX = 1.0, scaleY = 1.0;
-  std::int32_t paletteBase = -1;
+  ifsPoint points_[kBatchPoints];
+  ifsRgb pointColours_[kBatchPoints];
+  std::int32_t pointsDrawn_ = 0;
+  std::int32_t offsetX_ = 0, offsetY_ = 0;
+  std::int32_t width_ = 100, height_ = 0;
+  std::int32_t centreX_ = 0, centreY_ = 0;
+  double scaleX_ = 1.0, scaleY_ = 1.0;
+  std::int32_t paletteBase_ = -1;
   // width × height pixels, row by row; made by Prepare for Intensity and
   // Spectrum, kept while the size stays.
-  std::unique_ptr<PixelState[]> pixelState;
-  ifsRgb intensityTable[256] = {};
+  std::unique_ptr<PixelState[]> pixelState_;
+  ifsRgb intensityTable_[256] = {};
   // Indexed by the stored byte counter: 256 entries, continuing round the
   // hue circle, so any hue step stays inside the table.
-  ifsRgb spectrumTable[256] = {};
+  ifsRgb spectrumTable_[256] = {};
 };

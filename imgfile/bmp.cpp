@@ -78,13 +78,13 @@ BmpFile::BmpFile(std::ostream &output) : ImageFileBase(output) {}
 // The order of the rules is part of the interface: a caller sees the first
 // that applies.
 Error BmpFile::CheckState(Direction direction, Setup setup, bool mustNotBeCompleted) const {
-  if (direction == Direction::kRead && input_ == nullptr)
+  if (direction == Direction::Read && input_ == nullptr)
     return MakeError(kOnlyWritten);
-  if (direction == Direction::kWrite && output_ == nullptr)
+  if (direction == Direction::Write && output_ == nullptr)
     return MakeError(kOnlyRead);
-  if (setup == Setup::kMustNotBeInitialized && initialized_)
+  if (setup == Setup::MustNotBeInitialized && initialized_)
     return MakeError(kAlreadyInitialized);
-  if (setup == Setup::kMustBeInitialized && !initialized_)
+  if (setup == Setup::MustBeInitialized && !initialized_)
     return MakeError(kNotInitialized);
   if (mustNotBeCompleted && completed_)
     return MakeError(kAlreadyCompleted);
@@ -105,31 +105,31 @@ Error BmpFile::CheckNextRow(std::int32_t colours) const {
 
 Error BmpFile::Width(std::int32_t &width) const {
   width = width_;
-  return CheckState(input_ != nullptr ? Direction::kRead : Direction::kWrite,
-                    Setup::kMustBeInitialized, false);
+  return CheckState(input_ != nullptr ? Direction::Read : Direction::Write,
+                    Setup::MustBeInitialized, false);
 }
 
 Error BmpFile::Height(std::int32_t &height) const {
   height = height_;
-  return CheckState(input_ != nullptr ? Direction::kRead : Direction::kWrite,
-                    Setup::kMustBeInitialized, false);
+  return CheckState(input_ != nullptr ? Direction::Read : Direction::Write,
+                    Setup::MustBeInitialized, false);
 }
 
 Error BmpFile::Colours(std::int32_t &colours) const {
   colours = colours_;
-  return CheckState(input_ != nullptr ? Direction::kRead : Direction::kWrite,
-                    Setup::kMustBeInitialized, false);
+  return CheckState(input_ != nullptr ? Direction::Read : Direction::Write,
+                    Setup::MustBeInitialized, false);
 }
 
 Error BmpFile::ReadInfo() {
-  const Error state = CheckState(Direction::kRead, Setup::kMustNotBeInitialized, true);
+  const Error state = CheckState(Direction::Read, Setup::MustNotBeInitialized, true);
   if (state.Failed())
     return state;
   return MakeError(kReadUnsupported);
 }
 
 Error BmpFile::ReadRow(std::uint8_t *) {
-  const Error state = CheckState(Direction::kRead, Setup::kMustBeInitialized, true);
+  const Error state = CheckState(Direction::Read, Setup::MustBeInitialized, true);
   if (state.Failed())
     return state;
   return MakeError(kReadUnsupported);
@@ -137,7 +137,7 @@ Error BmpFile::ReadRow(std::uint8_t *) {
 
 Error BmpFile::Initialize(std::int32_t width, std::int32_t height, bool randomAccess,
                           std::int32_t colours, bool compressed, const std::uint8_t *palette) {
-  Error result = CheckState(Direction::kWrite, Setup::kMustNotBeInitialized, true);
+  Error result = CheckState(Direction::Write, Setup::MustNotBeInitialized, true);
   if (result.Succeeded())
     result = Validate(width, height, colours, compressed, palette);
   if (result.Failed())
@@ -165,7 +165,7 @@ Error BmpFile::Initialize(std::int32_t width, std::int32_t height, bool randomAc
 }
 
 Error BmpFile::WriteRowRGB(const std::uint8_t *row) {
-  Error result = CheckState(Direction::kWrite, Setup::kMustBeInitialized, true);
+  Error result = CheckState(Direction::Write, Setup::MustBeInitialized, true);
   if (result.Succeeded())
     result = CheckNextRow(kTrueColours);
   if (result.Failed())
@@ -186,7 +186,7 @@ Error BmpFile::WriteRow24(const std::uint8_t *row) { return WriteCheckedRow(row,
 Error BmpFile::WriteRow8(const std::uint8_t *row) { return WriteCheckedRow(row, kPalettedColours); }
 
 Error BmpFile::WriteCheckedRow(const std::uint8_t *row, std::int32_t colours) {
-  Error result = CheckState(Direction::kWrite, Setup::kMustBeInitialized, true);
+  Error result = CheckState(Direction::Write, Setup::MustBeInitialized, true);
   if (result.Succeeded())
     result = CheckNextRow(colours);
   if (result.Failed())
@@ -195,7 +195,7 @@ Error BmpFile::WriteCheckedRow(const std::uint8_t *row, std::int32_t colours) {
 }
 
 Error BmpFile::Complete() {
-  const Error state = CheckState(Direction::kWrite, Setup::kMustBeInitialized, true);
+  const Error state = CheckState(Direction::Write, Setup::MustBeInitialized, true);
   if (state.Failed())
     return state;
   completed_ = true;

@@ -30,8 +30,8 @@ public:
   Error Complete() override;
 
 private:
-  enum class Direction { kRead, kWrite };
-  enum class Setup { kMustBeInitialized, kMustNotBeInitialized };
+  enum class Direction { Read, Write };
+  enum class Setup { MustBeInitialized, MustNotBeInitialized };
 
   Error CheckState(Direction direction, Setup setup, bool mustNotBeCompleted) const;
   Error CheckNextRow(std::int32_t colours) const;

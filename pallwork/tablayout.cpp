@@ -53,6 +53,6 @@ std::int32_t PreviousTab(std::int32_t current, std::int32_t count) {
 
 pwSheetFocus DecideSheetFocus(bool focusInOldSheet, bool newSheetHasTabStop) {
   if (!focusInOldSheet)
-    return pwSheetFocus::kStay;
-  return newSheetHasTabStop ? pwSheetFocus::kFirstTabStop : pwSheetFocus::kTabControl;
+    return pwSheetFocus::Stay;
+  return newSheetHasTabStop ? pwSheetFocus::FirstTabStop : pwSheetFocus::TabControl;
 }

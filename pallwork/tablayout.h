@@ -39,9 +39,9 @@ std::int32_t PreviousTab(std::int32_t current, std::int32_t count);
 
 // Where the keyboard focus goes when another sheet is shown.
 enum class pwSheetFocus {
-  kStay,         // the focus was not in the old sheet (on the tab control, say)
-  kFirstTabStop, // into the new sheet, on its first enabled tab stop
-  kTabControl,   // the new sheet has nothing to take it
+  Stay,         // the focus was not in the old sheet (on the tab control, say)
+  FirstTabStop, // into the new sheet, on its first enabled tab stop
+  TabControl,   // the new sheet has nothing to take it
 };
 
 pwSheetFocus DecideSheetFocus(bool focusInOldSheet, bool newSheetHasTabStop);

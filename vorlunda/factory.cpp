@@ -28,8 +28,8 @@ struct GroupSize {
 };
 
 constexpr GroupSize kGroupSizes[] = {
-    {vTemplate::kFerns, 15, 25}, {vTemplate::kAutumn, 15, 30}, {vTemplate::kVorlunda, 4, 20},
-    {vTemplate::kGasket, 8, 20}, {vTemplate::kUnknown, 8, 20},
+    {vTemplate::Ferns, 15, 25}, {vTemplate::Autumn, 15, 30}, {vTemplate::Vorlunda, 4, 20},
+    {vTemplate::Gasket, 8, 20}, {vTemplate::Unknown, 8, 20},
 };
 
 bool AnyRuleSystem(const vScheme &scheme) {
@@ -43,7 +43,7 @@ bool IsUsable(const vScheme &scheme) {
   if (!scheme.enabled)
     return false;
   if (scheme.IsTemplated())
-    return TemplateFromName(scheme.templateName) != vTemplate::kUnknown;
+    return TemplateFromName(scheme.templateName) != vTemplate::Unknown;
   return AnyRuleSystem(scheme);
 }
 
@@ -68,56 +68,42 @@ vScheme FallbackScheme() {
 
 } // namespace
 
-vTemplate TemplateFromName(const char *name) {
-  static const struct {
-    const char *name;
-    vTemplate family;
-  } kNames[] = {{"Ferns", vTemplate::kFerns},
-                {"Autumn", vTemplate::kAutumn},
-                {"Vorlunda", vTemplate::kVorlunda},
-                {"Gasket", vTemplate::kGasket}};
-  for (const auto &entry : kNames)
-    if (name != nullptr && CompareEnumNames(name, entry.name) == 0)
-      return entry.family;
-  return vTemplate::kUnknown;
-}
-
-vFactory::vFactory(vDrawTarget *window, const vConfigMgr *source) : window(window) {
+vFactory::vFactory(vDrawTarget *window, const vConfigMgr *source) : window_(window) {
   PrepareSchemes(source);
   MeasureWindow();
 }
 
 void vFactory::PrepareSchemes(const vConfigMgr *source) {
   if (source != nullptr) {
-    config.AssignFrom(*source);
-  } else if (config.Load().Failed()) {
+    config_.AssignFrom(*source);
+  } else if (config_.Load().Failed()) {
     // A broken configuration must not stop the saver; the defaults draw.
-    config.RestoreDefaults();
+    config_.RestoreDefaults();
   }
-  if (window != nullptr && !window->ShowsInfoLine())
-    config.infoLine = false;
+  if (window_ != nullptr && !window_->ShowsInfoLine())
+    config_.infoLine = false;
   RemoveUnusableSchemes();
-  if (config.SchemeCount() == 0)
-    config.SetScheme(kFallbackTemplate, FallbackScheme());
+  if (config_.SchemeCount() == 0)
+    config_.SetScheme(kFallbackTemplate, FallbackScheme());
   FixTemplatedSchemes();
-  totalWeight = 0;
-  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next())
-    totalWeight += it.Value()->scheme.selectionProbability;
-  if (totalWeight < 1)
-    totalWeight = 1;
+  totalWeight_ = 0;
+  for (vSchemeIter it(config_.Schemes()); !it.AtEnd(); it.Next())
+    totalWeight_ += it.Value()->scheme.selectionProbability;
+  if (totalWeight_ < 1)
+    totalWeight_ = 1;
 }
 
 void vFactory::RemoveUnusableSchemes() {
   // Backwards, so removing a scheme does not move the ones still to visit.
-  for (std::int32_t position = config.SchemeCount() - 1; position >= 0; --position) {
-    vNameSchemePair *pair = config.SchemeAt(position);
+  for (std::int32_t position = config_.SchemeCount() - 1; position >= 0; --position) {
+    vNameSchemePair *pair = config_.SchemeAt(position);
     if (!IsUsable(pair->scheme))
-      config.RemoveScheme(String(pair->name));
+      config_.RemoveScheme(String(pair->name));
   }
 }
 
 void vFactory::FixTemplatedSchemes() {
-  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
+  for (vSchemeIter it(config_.Schemes()); !it.AtEnd(); it.Next()) {
     vScheme &s = it.Value()->scheme;
     if (!s.IsTemplated())
       continue;
@@ -137,45 +123,45 @@ void vFactory::FixTemplatedSchemes() {
 }
 
 void vFactory::MeasureWindow() {
-  const int clientWidth = window ? window->ClientWidth() : 0;
-  const int clientHeight = window ? window->ClientHeight() : 0;
-  drawWidth = clientWidth;
-  drawHeight = clientHeight;
-  if (config.infoLine) {
-    const int font = window ? window->InfoFontHeight() : 0;
+  const int clientWidth = window_ ? window_->ClientWidth() : 0;
+  const int clientHeight = window_ ? window_->ClientHeight() : 0;
+  drawWidth_ = clientWidth;
+  drawHeight_ = clientHeight;
+  if (config_.infoLine) {
+    const int font = window_ ? window_->InfoFontHeight() : 0;
     const int lineHeight = font > 0 ? font + kInfoLinePadding : 0;
-    infoRect = {0, clientHeight - lineHeight, clientWidth, clientHeight};
-    drawHeight = infoRect.top;
+    infoRect_ = {0, clientHeight - lineHeight, clientWidth, clientHeight};
+    drawHeight_ = infoRect_.top;
   }
-  ifsSurface *surface = window ? window->Surface() : nullptr;
-  aspect = surface
-               ? AspectRatio(*surface, drawWidth, drawHeight)
-               : AspectRatio(kDefaultPixelsPerInch, kDefaultPixelsPerInch, drawWidth, drawHeight);
+  ifsSurface *surface = window_ ? window_->Surface() : nullptr;
+  aspect_ =
+      surface ? AspectRatio(*surface, drawWidth_, drawHeight_)
+              : AspectRatio(kDefaultPixelsPerInch, kDefaultPixelsPerInch, drawWidth_, drawHeight_);
   if (surface != nullptr)
-    paletteBase = window->CreatePalette();
+    paletteBase_ = window_->CreatePalette();
 }
 
-std::int32_t vFactory::BeginGroup() {
-  if (window != nullptr && window->Surface() != nullptr) {
-    if (paletteBase >= 0)
-      window->RealizePalette();
-    window->ClearToBlack();
+vLoopState vFactory::BeginGroup() {
+  if (window_ != nullptr && window_->Surface() != nullptr) {
+    if (paletteBase_ >= 0)
+      window_->RealizePalette();
+    window_->ClearToBlack();
   }
-  fractal.ClearIntensity();
+  fractal_.ClearIntensity();
   ShowInfo("");
-  scheme = PickScheme();
-  fractalsLeft = scheme->minPerGroup;
-  if (scheme->maxPerGroup > scheme->minPerGroup)
-    fractalsLeft += Rand() % (scheme->maxPerGroup - scheme->minPerGroup);
+  scheme_ = PickScheme();
+  fractalsLeft = scheme_->minPerGroup;
+  if (scheme_->maxPerGroup > scheme_->minPerGroup)
+    fractalsLeft += Rand() % (scheme_->maxPerGroup - scheme_->minPerGroup);
   if (fractalsLeft < 1)
     fractalsLeft = 1;
-  return kStateBuild;
+  return vLoopState::Build;
 }
 
 vScheme *vFactory::PickScheme() {
-  std::int32_t k = Rand() % totalWeight;
+  std::int32_t k = Rand() % totalWeight_;
   vScheme *last = nullptr;
-  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
+  for (vSchemeIter it(config_.Schemes()); !it.AtEnd(); it.Next()) {
     last = &it.Value()->scheme;
     k -= last->selectionProbability;
     if (k < 0)
@@ -186,51 +172,51 @@ vScheme *vFactory::PickScheme() {
   return last;
 }
 
-std::int32_t vFactory::BuildFractal() {
-  if (scheme->IsTemplated())
+vLoopState vFactory::BuildFractal() {
+  if (scheme_->IsTemplated())
     BuildByTemplate();
   else
     BuildRandom();
-  if (paletteBase >= 0)
-    fractal.SetPaletteBase(paletteBase);
-  fractal.SetPointsDrawn(0);
+  if (paletteBase_ >= 0)
+    fractal_.SetPaletteBase(paletteBase_);
+  fractal_.SetPointsDrawn(0);
   ComputeTarget();
 
-  const bool filterCanReject = scheme->filterEnabled && discards < scheme->maxDiscards;
+  const bool filterCanReject = scheme_->filterEnabled && discards < scheme_->maxDiscards;
   double dimension = 0.0;
-  if (config.infoLine || filterCanReject)
-    dimension = fractal.Dimension(kDimensionIterations, kDimensionPatience, kDimensionGrid);
-  if (filterCanReject && !(dimension >= scheme->minDimension)) {
+  if (config_.infoLine || filterCanReject)
+    dimension = fractal_.Dimension(kDimensionIterations, kDimensionPatience, kDimensionGrid);
+  if (filterCanReject && !(dimension >= scheme_->minDimension)) {
     ++discards;
-    return kStateBuild;
+    return vLoopState::Build;
   }
-  if (config.infoLine)
+  if (config_.infoLine)
     ShowFigures(dimension);
-  return kStateDraw;
+  return vLoopState::Draw;
 }
 
 void vFactory::ComputeTarget() {
-  ifsSurface *surface = window ? window->Surface() : nullptr;
+  ifsSurface *surface = window_ ? window_->Surface() : nullptr;
   if (surface == nullptr) {
     targetPoints = 0;
     return;
   }
-  fractal.Prepare(*surface, drawWidth, drawHeight, window->AreaLeft(), window->AreaTop());
-  const ifsRect bounds = fractal.Bounds();
-  const ifsPixel low = fractal.ToPixel({bounds.xMin, bounds.yMin});
-  const ifsPixel high = fractal.ToPixel({bounds.xMax, bounds.yMax});
+  fractal_.Prepare(*surface, drawWidth_, drawHeight_, window_->AreaLeft(), window_->AreaTop());
+  const ifsRect bounds = fractal_.Bounds();
+  const ifsPixel low = fractal_.ToPixel({bounds.xMin, bounds.yMin});
+  const ifsPixel high = fractal_.ToPixel({bounds.xMax, bounds.yMax});
   // In double: saturated pixels may lie 2^31 apart.
   const double width = static_cast<double>(high.x) - low.x;
   const double height = static_cast<double>(high.y) - low.y;
-  targetPoints = PointCount(std::fabs(width * height) * scheme->pointDensity);
+  targetPoints = PointCount(std::fabs(width * height) * scheme_->pointDensity);
 }
 
 void vFactory::ShowFigures(double dimension) {
-  const double lyapunov = fractal.Lyapunov(kLyapunovIterations, kLyapunovDelta);
+  const double lyapunov = fractal_.Lyapunov(kLyapunovIterations, kLyapunovDelta);
   String text;
-  text.Format("  Rules: %d   Dimension: %lf   Ljapunov: %lf", fractal.RuleCount(), dimension,
+  text.Format("  Rules: %d   Dimension: %lf   Ljapunov: %lf", fractal_.RuleCount(), dimension,
               lyapunov);
-  if (scheme->filterEnabled) {
+  if (scheme_->filterEnabled) {
     String filtered;
     filtered.Format("   Filtered: %d", discards);
     text += filtered;
@@ -242,83 +228,83 @@ void vFactory::BuildRandom() {
   int systems[kRuleSystemCount];
   int count = 0;
   for (int index = 0; index < kRuleSystemCount; ++index)
-    if (scheme->ruleSystemEnabled[index])
+    if (scheme_->ruleSystemEnabled[index])
       systems[count++] = index;
   if (count == 0)
     systems[count++] = static_cast<int>(ifsRuleSystem::Linear);
   const int system = systems[Rand() % count];
-  const vRuleLimits &limits = scheme->ruleLimits[system];
-  fractal.BuildRandom(static_cast<ifsRuleSystem>(system), limits.min, limits.max,
-                      scheme->minBrightness, scheme->contractiveRules, scheme->colourSystem);
-  fractal.SetUseFixedPoints(scheme->useFixedPoints);
-  fractal.ComputeBounds(kBoundsPoints, aspect);
-  fractal.ApplyScaling(scheme->centring, scheme->minScaling, scheme->maxScaling);
+  const vRuleLimits &limits = scheme_->ruleLimits[system];
+  fractal_.BuildRandom(static_cast<ifsRuleSystem>(system), limits.min, limits.max,
+                       scheme_->minBrightness, scheme_->contractiveRules, scheme_->colourSystem);
+  fractal_.SetUseFixedPoints(scheme_->useFixedPoints);
+  fractal_.ComputeBounds(kBoundsPoints, aspect_);
+  fractal_.ApplyScaling(scheme_->centring, scheme_->minScaling, scheme_->maxScaling);
 }
 
 void vFactory::BuildByTemplate() {
-  switch (TemplateFromName(scheme->templateName)) {
-  case vTemplate::kFerns:
-    BuildFerns(fractal, drawWidth, drawHeight, aspect);
+  switch (TemplateFromName(scheme_->templateName)) {
+  case vTemplate::Ferns:
+    BuildFerns(fractal_, drawWidth_, drawHeight_, aspect_);
     break;
-  case vTemplate::kAutumn:
-    BuildAutumn(fractal, drawWidth, drawHeight, aspect);
+  case vTemplate::Autumn:
+    BuildAutumn(fractal_, drawWidth_, drawHeight_, aspect_);
     break;
-  case vTemplate::kVorlunda:
-    BuildVorlunda(fractal, drawWidth, drawHeight, aspect);
+  case vTemplate::Vorlunda:
+    BuildVorlunda(fractal_, drawWidth_, drawHeight_, aspect_);
     break;
   default:
-    BuildGasket(fractal, drawWidth, drawHeight, aspect);
+    BuildGasket(fractal_, drawWidth_, drawHeight_, aspect_);
     break;
   }
 }
 
 void vFactory::ShowInfo(const char *text) {
-  if (!config.infoLine || window == nullptr || window->Surface() == nullptr)
+  if (!config_.infoLine || window_ == nullptr || window_->Surface() == nullptr)
     return;
-  infoText = text;
-  window->DrawInfoLine(infoRect, text);
+  infoText_ = text;
+  window_->DrawInfoLine(infoRect_, text);
 }
 
 void vFactory::Advance(std::uint32_t nowTicks) {
-  const std::int32_t from = state;
+  const vLoopState from = state;
   switch (state) {
-  case kStateNewGroup:
+  case vLoopState::NewGroup:
     state = BeginGroup();
     break;
-  case kStateBuild:
+  case vLoopState::Build:
     state = BuildFractal();
     break;
-  case kStateDraw:
+  case vLoopState::Draw:
     DrawSlice(nowTicks);
     break;
   default:
     if (WaitLeft(nowTicks) == 0)
-      state = kStateNewGroup;
+      state = vLoopState::NewGroup;
     break;
   }
-  if (from != kStateBuild && state == kStateBuild)
+  if (from != vLoopState::Build && state == vLoopState::Build)
     discards = 0;
 }
 
 std::uint32_t vFactory::WaitLeft(std::uint32_t nowTicks) const {
-  if (state != kStateWait || scheme == nullptr)
+  if (state != vLoopState::Wait || scheme_ == nullptr)
     return 0;
   // Unsigned, so a tick count that wraps round does not stretch the wait.
   const std::uint32_t waited = nowTicks - finishTime;
-  const std::uint32_t delay = static_cast<std::uint32_t>(scheme->clearDelay) * kMsPerSecond;
+  const std::uint32_t delay = static_cast<std::uint32_t>(scheme_->clearDelay) * kMsPerSecond;
   return waited >= delay ? 0 : delay - waited;
 }
 
 void vFactory::DrawSlice(std::uint32_t nowTicks) {
-  ifsSurface *surface = window ? window->Surface() : nullptr;
+  ifsSurface *surface = window_ ? window_->Surface() : nullptr;
   if (surface != nullptr)
-    fractal.DrawStep(*surface);
-  if (fractal.PointsDrawn() < targetPoints)
+    fractal_.DrawStep(*surface);
+  if (fractal_.PointsDrawn() < targetPoints)
     return;
   // Slices are shown a display frame at a time; a finished fractal at once.
   if (surface != nullptr)
-    window->Present();
+    window_->Present();
   finishTime = nowTicks;
   --fractalsLeft;
-  state = fractalsLeft <= 0 ? kStateWait : kStateBuild;
+  state = fractalsLeft <= 0 ? vLoopState::Wait : vLoopState::Build;
 }

@@ -8,11 +8,8 @@
 
 #include <cstdint>
 
-// Drawing-loop states.
-constexpr std::int32_t kStateNewGroup = 0;
-constexpr std::int32_t kStateBuild = 1;
-constexpr std::int32_t kStateDraw = 2;
-constexpr std::int32_t kStateWait = 3;
+// Drawing-loop states, stored as their numbers 0 to 3.
+enum class vLoopState : std::int32_t { NewGroup = 0, Build = 1, Draw = 2, Wait = 3 };
 
 // Turns the usable schemes of a configuration into groups of fractals drawn
 // on a target, one small slice of work per Advance.
@@ -24,8 +21,8 @@ public:
   vFactory &operator=(const vFactory &) = delete;
   ~vFactory() = default;
 
-  std::int32_t BeginGroup();
-  std::int32_t BuildFractal();
+  vLoopState BeginGroup();
+  vLoopState BuildFractal();
   void ShowInfo(const char *text);
   // One transition of the loop; nowTicks is the system tick count.
   void Advance(std::uint32_t nowTicks);
@@ -33,17 +30,17 @@ public:
   // can sleep until then; 0 when there is work now.
   std::uint32_t WaitLeft(std::uint32_t nowTicks) const;
 
-  const vConfigMgr &Config() const { return config; }
-  const vScheme *CurrentScheme() const { return scheme; }
-  const ifsGuiFractal &Fractal() const { return fractal; }
-  int PaletteBase() const { return paletteBase; }
-  int TotalWeight() const { return totalWeight; }
-  int DrawWidth() const { return drawWidth; }
-  int DrawHeight() const { return drawHeight; }
-  const String &InfoText() const { return infoText; }
+  const vConfigMgr &Config() const { return config_; }
+  const vScheme *CurrentScheme() const { return scheme_; }
+  const ifsGuiFractal &Fractal() const { return fractal_; }
+  int PaletteBase() const { return paletteBase_; }
+  int TotalWeight() const { return totalWeight_; }
+  int DrawWidth() const { return drawWidth_; }
+  int DrawHeight() const { return drawHeight_; }
+  const String &InfoText() const { return infoText_; }
 
   // Read and written by the drawing loop.
-  std::int32_t state = kStateNewGroup;
+  vLoopState state = vLoopState::NewGroup;
   std::int32_t discards = 0;
   std::int32_t fractalsLeft = 0;
   std::int32_t targetPoints = 0;
@@ -61,15 +58,15 @@ private:
   void ShowFigures(double dimension);
   void DrawSlice(std::uint32_t nowTicks);
 
-  vDrawTarget *window; // not owned; may be null
-  vConfigMgr config;
-  std::int32_t drawWidth = 0;
-  std::int32_t drawHeight = 0;
-  double aspect = 0.0;
-  std::int32_t paletteBase = -1;
-  std::int32_t totalWeight = 1;
-  vScheme *scheme = nullptr; // inside config
-  ifsGuiFractal fractal;
-  ifsPixelRect infoRect;
-  String infoText;
+  vDrawTarget *window_; // not owned; may be null
+  vConfigMgr config_;
+  std::int32_t drawWidth_ = 0;
+  std::int32_t drawHeight_ = 0;
+  double aspect_ = 0.0;
+  std::int32_t paletteBase_ = -1;
+  std::int32_t totalWeight_ = 1;
+  vScheme *scheme_ = nullptr; // inside config
+  ifsGuiFractal fractal_;
+  ifsPixelRect infoRect_;
+  String infoText_;
 };

@@ -1,5 +1,6 @@
 #include "vorlunda/handbuilt.h"
 
+#include "foundation/dynassoc.h"
 #include "foundation/random.h"
 #include "ifs/colour.h"
 #include "ifs/rule.h"
@@ -128,6 +129,20 @@ const Polygon &PickPolygon() {
 }
 
 } // namespace
+
+vTemplate TemplateFromName(const char *name) {
+  static const struct {
+    const char *name;
+    vTemplate family;
+  } kNames[] = {{"Ferns", vTemplate::Ferns},
+                {"Autumn", vTemplate::Autumn},
+                {"Vorlunda", vTemplate::Vorlunda},
+                {"Gasket", vTemplate::Gasket}};
+  for (const auto &entry : kNames)
+    if (name != nullptr && CompareEnumNames(name, entry.name) == 0)
+      return entry.family;
+  return vTemplate::Unknown;
+}
 
 void BuildFerns(ifsGuiFractal &fractal, int width, int height, double aspect) {
   static constexpr Row kRules[] = {{6, 0.16, 0, 0, 0, 0, 0},

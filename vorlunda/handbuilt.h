@@ -3,9 +3,9 @@
 #include "ifs/guifractal.h"
 
 // The hand-built families of the templated schemes.
-enum class vTemplate { kFerns, kAutumn, kVorlunda, kGasket, kUnknown };
+enum class vTemplate { Ferns, Autumn, Vorlunda, Gasket, Unknown };
 
-// The family a templated scheme names (letter case disregarded); kUnknown
+// The family a templated scheme names (letter case disregarded); Unknown
 // for any other name.
 vTemplate TemplateFromName(const char *name);
 

@@ -27,6 +27,9 @@ constexpr double kBareRunUs = 8e6;
 constexpr int kStateCount = 4;
 constexpr int kBuildsKept = 64;
 
+// The loop's states index the per-state tables; -1 stands for no factory yet.
+constexpr int StateIndex(vLoopState state) { return static_cast<int>(state); }
+
 // Times every step and every turn of the loop (the step and the message
 // pass after it), sorted by the drawing state the step started in.
 class MeasuredSaver : public vVorlundaSaver {
@@ -39,7 +42,7 @@ public:
       turnUs[lastState_] += turnEnd - lastTurnStart_;
     lastTurnStart_ = turnEnd;
     const bool first = Factory() == nullptr;
-    const int state = first ? -1 : Factory()->state;
+    const int state = first ? -1 : StateIndex(Factory()->state);
     const Stopwatch step;
     vVorlundaSaver::Step();
     const double stepUs = step.Microseconds();
@@ -47,7 +50,7 @@ public:
       startUs = stepUs;
     } else {
       ++steps[state];
-      if (state == kStateBuild && builds < kBuildsKept)
+      if (state == StateIndex(vLoopState::Build) && builds < kBuildsKept)
         buildUs[builds++] = stepUs;
       if (stepUs > longestUs[state])
         longestUs[state] = stepUs;
@@ -146,17 +149,18 @@ public:
   explicit WaitingSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
 
   void Step() override {
-    const int before = Factory() ? Factory()->state : -1;
+    // Before the first step there is no factory; it is not waiting then.
+    const vLoopState before = Factory() ? Factory()->state : vLoopState::NewGroup;
     stepStart_ = GetTickCount();
     vVorlundaSaver::Step();
-    const int after = Factory()->state;
-    if (before == kStateWait)
+    const vLoopState after = Factory()->state;
+    if (before == vLoopState::Wait)
       ++waitSteps;
-    if (before != kStateWait && after == kStateWait) {
+    if (before != vLoopState::Wait && after == vLoopState::Wait) {
       waitCpuStart_ = ProcessCpuSeconds();
       waitWall_.Restart();
     }
-    if (before == kStateWait && after == kStateNewGroup)
+    if (before == vLoopState::Wait && after == vLoopState::NewGroup)
       EndOfWait();
   }
 
@@ -278,7 +282,8 @@ int main(int argc, char **argv) {
 
   MeasuredSaver saver(&config);
   saver.Run();
-  const double drawn = static_cast<double>(saver.steps[kStateDraw]) * kBatchPoints;
+  const double drawn =
+      static_cast<double>(saver.steps[StateIndex(vLoopState::Draw)]) * kBatchPoints;
   std::printf("saver, 13 built-in schemes, information line on, %.1f s\n", saver.RunUs() / 1e6);
   std::printf("  first step (factory): %8.0f us\n", saver.startUs);
   for (int state = 0; state < kStateCount; ++state)
@@ -290,7 +295,7 @@ int main(int argc, char **argv) {
   std::printf("\n");
   std::printf("  points: %.0f; %.2f M/s over the whole run, %.2f M/s while drawing\n", drawn,
               MillionPerSecond(drawn, saver.RunUs()),
-              MillionPerSecond(drawn, saver.turnUs[kStateDraw]));
+              MillionPerSecond(drawn, saver.turnUs[StateIndex(vLoopState::Draw)]));
 
   BareSaver bare;
   bare.Run();
@@ -299,6 +304,7 @@ int main(int argc, char **argv) {
   std::printf("bare loop, one 3-rule Linear Solid fractal, %.1f s: %.2f M points/s\n",
               bare.RunUs() / 1e6, bareRate);
   std::printf("saver while drawing / bare loop: %.0f %%\n",
-              100.0 * MillionPerSecond(drawn, saver.turnUs[kStateDraw]) / bareRate);
+              100.0 * MillionPerSecond(drawn, saver.turnUs[StateIndex(vLoopState::Draw)]) /
+                  bareRate);
   return 0;
 }

@@ -1,4 +1,4 @@
-#include "pallwork/saverwin.h"
+#include "pallwork/win32/saverwin.h"
 
 #include "pallwork/platform.h"
 #include "pallwork/regmgr.h"

@@ -1,4 +1,4 @@
-#include "pallwork/saverwin.h"
+#include "pallwork/win32/saverwin.h"
 
 #include "foundation/win32/scopedwin.h"
 #include "imgfile/bmp.h"
@@ -67,8 +67,6 @@ private:
   UINT usage_;
 };
 
-bool Failed(const Error &error) { return error.Severity() >= kSeverityError; }
-
 // The dialog gets a starting folder only when it is one the dialog can take:
 // longer texts overflow its buffers (Wine's dialog then brings the saver
 // down with the picture), and a missing folder would only be refused.
@@ -85,7 +83,7 @@ const char *UsableStartingFolder(const String &folder) {
 
 void pwScreenSaverWindow::TakeScreenShot() {
   const Error result = CaptureAndSave();
-  if (Failed(result))
+  if (result.Failed())
     MessageBoxA(window_, result.Message().CStr(), kShotCaption, MB_OK);
 }
 

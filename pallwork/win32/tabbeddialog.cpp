@@ -156,16 +156,16 @@ void pwTabbedDialog::ShowSelectedSheet() {
   currentSheet_ = sheet;
   HWND firstTabStop = FirstEnabledTabStop(sheet->Window());
   switch (DecideSheetFocus(focusInOld, firstTabStop != nullptr)) {
-  case pwSheetFocus::kFirstTabStop:
+  case pwSheetFocus::FirstTabStop:
     // The dialog's own focus record goes to the sheet, the sheet's to its
     // control, so both dialog managers restore the same control later.
     FocusControl(sheet->Window());
     sheet->FocusControl(firstTabStop);
     break;
-  case pwSheetFocus::kTabControl:
+  case pwSheetFocus::TabControl:
     FocusControl(tabControl_->Window());
     break;
-  case pwSheetFocus::kStay:
+  case pwSheetFocus::Stay:
     break;
   }
 }

@@ -17,7 +17,7 @@ bool sharedClassRegistered = false;
 int SignedLowWord(LPARAM value) { return static_cast<std::int16_t>(LOWORD(value)); }
 int SignedHighWord(LPARAM value) { return static_cast<std::int16_t>(HIWORD(value)); }
 
-enum MouseAction { kMouseDown, kMouseUp, kMouseDoubleClick, kNotMouseButton };
+enum class MouseAction { Down, Up, DoubleClick };
 
 struct MouseButtonMessage {
   UINT message;
@@ -26,15 +26,15 @@ struct MouseButtonMessage {
 };
 
 constexpr MouseButtonMessage kMouseButtonMessages[] = {
-    {WM_LBUTTONDOWN, 0, kMouseDown},
-    {WM_MBUTTONDOWN, 1, kMouseDown},
-    {WM_RBUTTONDOWN, 2, kMouseDown},
-    {WM_LBUTTONUP, 0, kMouseUp},
-    {WM_MBUTTONUP, 1, kMouseUp},
-    {WM_RBUTTONUP, 2, kMouseUp},
-    {WM_LBUTTONDBLCLK, 0, kMouseDoubleClick},
-    {WM_MBUTTONDBLCLK, 1, kMouseDoubleClick},
-    {WM_RBUTTONDBLCLK, 2, kMouseDoubleClick},
+    {WM_LBUTTONDOWN, 0, MouseAction::Down},
+    {WM_MBUTTONDOWN, 1, MouseAction::Down},
+    {WM_RBUTTONDOWN, 2, MouseAction::Down},
+    {WM_LBUTTONUP, 0, MouseAction::Up},
+    {WM_MBUTTONUP, 1, MouseAction::Up},
+    {WM_RBUTTONUP, 2, MouseAction::Up},
+    {WM_LBUTTONDBLCLK, 0, MouseAction::DoubleClick},
+    {WM_MBUTTONDBLCLK, 1, MouseAction::DoubleClick},
+    {WM_RBUTTONDBLCLK, 2, MouseAction::DoubleClick},
 };
 
 const MouseButtonMessage *FindMouseButtonMessage(UINT message) {
@@ -172,9 +172,9 @@ bool pwWindow::DispatchFocusAndMouse(UINT message, WPARAM, LPARAM lParam) {
     return false;
   const int x = SignedLowWord(lParam);
   const int y = SignedHighWord(lParam);
-  if (mouse->action == kMouseDown)
+  if (mouse->action == MouseAction::Down)
     OnButtonDown(mouse->button, x, y);
-  else if (mouse->action == kMouseUp)
+  else if (mouse->action == MouseAction::Up)
     OnButtonUp(mouse->button, x, y);
   else
     OnDoubleClick(mouse->button, x, y);

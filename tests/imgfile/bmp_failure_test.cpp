@@ -57,10 +57,10 @@ std::size_t RowSize(const TestImage &image) {
 TEST(BmpFailure, SequentialWriteFailsWhereTheBytesRunOut) {
   for (std::int32_t colours : {24, 8}) {
     const TestImage image = MakeTestImage(5, 3, colours);
-    const std::string good = WriteToMemory(image, RowOrder::kSequential);
+    const std::string good = WriteToMemory(image, RowOrder::Sequential);
     for (std::size_t budget = 0; budget <= good.size(); ++budget) {
       SCOPED_TRACE(testing::Message() << colours << " bits, " << budget << " bytes");
-      const Outcome outcome = WriteThrough(budget, kUnlimited, image, RowOrder::kSequential);
+      const Outcome outcome = WriteThrough(budget, kUnlimited, image, RowOrder::Sequential);
       EXPECT_EQ(good.substr(0, budget), outcome.bytes);
       if (budget == good.size())
         EXPECT_TRUE(outcome.error.Succeeded());
@@ -74,11 +74,11 @@ TEST(BmpFailure, RandomAccessWriteFailsInHeaderBlankImageOrRow) {
   for (std::int32_t colours : {24, 8}) {
     const TestImage image = MakeTestImage(5, 3, colours);
     const std::size_t total = HeaderSize(image) + RowSize(image) * image.height;
-    const std::string good = WriteToMemory(image, RowOrder::kRandomAccess);
+    const std::string good = WriteToMemory(image, RowOrder::RandomAccess);
     // The blank image fills the file first; rows then overwrite it.
     for (std::size_t budget = 0; budget <= total + RowSize(image) * image.height; ++budget) {
       SCOPED_TRACE(testing::Message() << colours << " bits, " << budget << " bytes");
-      const Outcome outcome = WriteThrough(budget, kUnlimited, image, RowOrder::kRandomAccess);
+      const Outcome outcome = WriteThrough(budget, kUnlimited, image, RowOrder::RandomAccess);
       const bool enough = budget == total + RowSize(image) * image.height;
       if (enough) {
         EXPECT_TRUE(outcome.error.Succeeded());
@@ -97,7 +97,7 @@ TEST(BmpFailure, RandomAccessSeekFailures) {
   // The first seek is Initialize asking for the data start; each row seeks once.
   for (std::size_t seeks = 0; seeks <= 4; ++seeks) {
     SCOPED_TRACE(testing::Message() << seeks << " seeks");
-    const Outcome outcome = WriteThrough(kUnlimited, seeks, image, RowOrder::kRandomAccess);
+    const Outcome outcome = WriteThrough(kUnlimited, seeks, image, RowOrder::RandomAccess);
     if (seeks == 4)
       EXPECT_TRUE(outcome.error.Succeeded());
     else
@@ -107,7 +107,7 @@ TEST(BmpFailure, RandomAccessSeekFailures) {
 
 TEST(BmpFailure, SequentialFilesNeverSeek) {
   const TestImage image = MakeTestImage(5, 3, 8);
-  EXPECT_TRUE(WriteThrough(kUnlimited, 0, image, RowOrder::kSequential).error.Succeeded());
+  EXPECT_TRUE(WriteThrough(kUnlimited, 0, image, RowOrder::Sequential).error.Succeeded());
 }
 
 } // namespace

@@ -71,32 +71,32 @@ TEST(BmpLayout, HeadersRowsAndPaddingForEveryShape) {
                 {1366, 2, 8}, {1, 1, 24}, {1, 2, 8}, {3, 3, 8}};
   for (const auto &shape : shapes) {
     const TestImage image = MakeTestImage(shape.width, shape.height, shape.colours);
-    for (RowOrder order : {RowOrder::kSequential, RowOrder::kRandomAccess}) {
+    for (RowOrder order : {RowOrder::Sequential, RowOrder::RandomAccess}) {
       SCOPED_TRACE(testing::Message() << shape.width << "x" << shape.height << "x" << shape.colours
-                                      << " random " << (order == RowOrder::kRandomAccess));
+                                      << " random " << (order == RowOrder::RandomAccess));
       ExpectLayout(WriteToMemory(image, order), image);
     }
   }
 }
 
 TEST(BmpLayout, KnownSizes) {
-  const std::string small = WriteToMemory(MakeTestImage(4, 2, 24), RowOrder::kSequential);
+  const std::string small = WriteToMemory(MakeTestImage(4, 2, 24), RowOrder::Sequential);
   EXPECT_EQ(78u, small.size());
   EXPECT_EQ(78u, ReadLittleEndian(small, 2, 4));
   EXPECT_EQ(24u, ReadLittleEndian(small, 34, 4));
   EXPECT_EQ("BM", small.substr(0, 2));
 
-  const std::string narrow = WriteToMemory(MakeTestImage(5, 1, 24), RowOrder::kSequential);
+  const std::string narrow = WriteToMemory(MakeTestImage(5, 1, 24), RowOrder::Sequential);
   EXPECT_EQ(70u, narrow.size());
   EXPECT_EQ(0, narrow[69]);
 
-  const std::string screen = WriteToMemory(MakeTestImage(640, 480, 8), RowOrder::kSequential);
+  const std::string screen = WriteToMemory(MakeTestImage(640, 480, 8), RowOrder::Sequential);
   EXPECT_EQ(1078u + 640u * 480u, screen.size());
   EXPECT_EQ(1078u, ReadLittleEndian(screen, 10, 4));
 
   // 1366 pixels: two padding bytes at both depths.
-  EXPECT_EQ(54u + 4100u, WriteToMemory(MakeTestImage(1366, 1, 24), RowOrder::kSequential).size());
-  EXPECT_EQ(1078u + 1368u, WriteToMemory(MakeTestImage(1366, 1, 8), RowOrder::kSequential).size());
+  EXPECT_EQ(54u + 4100u, WriteToMemory(MakeTestImage(1366, 1, 24), RowOrder::Sequential).size());
+  EXPECT_EQ(1078u + 1368u, WriteToMemory(MakeTestImage(1366, 1, 8), RowOrder::Sequential).size());
 }
 
 TEST(BmpLayout, PaletteEntriesAreBlueGreenRedZero) {
@@ -104,7 +104,7 @@ TEST(BmpLayout, PaletteEntriesAreBlueGreenRedZero) {
   image.palette[0] = 255;
   image.palette[1] = 0;
   image.palette[2] = 0;
-  const std::string file = WriteToMemory(image, RowOrder::kSequential);
+  const std::string file = WriteToMemory(image, RowOrder::Sequential);
   EXPECT_EQ(std::string("\0\0\xff\0", 4), file.substr(54, 4));
   for (std::size_t i = 1; i < 256; ++i) {
     const std::string entry = file.substr(54 + 4 * i, 4);
@@ -117,8 +117,8 @@ TEST(BmpLayout, PaletteEntriesAreBlueGreenRedZero) {
 
 TEST(BmpLayout, RgbRowsAreReorderedLikeNativeRows) {
   const TestImage image = MakeTestImage(7, 3, 24);
-  for (RowOrder order : {RowOrder::kSequential, RowOrder::kRandomAccess})
-    EXPECT_EQ(WriteToMemory(image, order), WriteToMemory(image, order, RowFormat::kRGB));
+  for (RowOrder order : {RowOrder::Sequential, RowOrder::RandomAccess})
+    EXPECT_EQ(WriteToMemory(image, order), WriteToMemory(image, order, RowFormat::RGB));
 }
 
 TEST(BmpRandomAccess, FirstRowSuppliedLandsOnTop) {

@@ -64,21 +64,21 @@ struct RoundTrip {
 std::string FileName(const RoundTrip &c) {
   return "imgfile_" + std::to_string(c.width) + "x" + std::to_string(c.height) + "_" +
          std::to_string(c.colours) +
-         (c.order == RowOrder::kRandomAccess ? "_random" : "_sequential") + ".bmp";
+         (c.order == RowOrder::RandomAccess ? "_random" : "_sequential") + ".bmp";
 }
 
 // Files on disk: the bytes are those written to memory (no text-mode
 // translation), and an independent decoder sees every pixel as drawn.
 TEST(BmpRoundTrip, FilesOnDiskDecodeToEveryPixel) {
   const RoundTrip cases[] = {
-      {1366, 5, 24, RowOrder::kSequential, RowFormat::kNative},
-      {1366, 5, 24, RowOrder::kRandomAccess, RowFormat::kRGB},
-      {1366, 4, 8, RowOrder::kSequential, RowFormat::kNative},
-      {1366, 4, 8, RowOrder::kRandomAccess, RowFormat::kNative},
-      {5, 3, 24, RowOrder::kSequential, RowFormat::kRGB},
-      {5, 3, 24, RowOrder::kRandomAccess, RowFormat::kNative},
-      {5, 3, 8, RowOrder::kSequential, RowFormat::kNative},
-      {5, 3, 8, RowOrder::kRandomAccess, RowFormat::kNative},
+      {1366, 5, 24, RowOrder::Sequential, RowFormat::Native},
+      {1366, 5, 24, RowOrder::RandomAccess, RowFormat::RGB},
+      {1366, 4, 8, RowOrder::Sequential, RowFormat::Native},
+      {1366, 4, 8, RowOrder::RandomAccess, RowFormat::Native},
+      {5, 3, 24, RowOrder::Sequential, RowFormat::RGB},
+      {5, 3, 24, RowOrder::RandomAccess, RowFormat::Native},
+      {5, 3, 8, RowOrder::Sequential, RowFormat::Native},
+      {5, 3, 8, RowOrder::RandomAccess, RowFormat::Native},
   };
   const bool keep = std::getenv("VORLUNDA_TEST_TMP") != nullptr;
   for (const RoundTrip &c : cases) {

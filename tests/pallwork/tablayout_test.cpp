@@ -68,10 +68,10 @@ TEST(TabLayout, NextAndPreviousWrapAtBothEnds) {
 }
 
 TEST(TabLayout, FocusFollowsIntoTheNewSheetOnlyFromTheOldOne) {
-  EXPECT_EQ(DecideSheetFocus(false, true), pwSheetFocus::kStay);
-  EXPECT_EQ(DecideSheetFocus(false, false), pwSheetFocus::kStay);
-  EXPECT_EQ(DecideSheetFocus(true, true), pwSheetFocus::kFirstTabStop);
-  EXPECT_EQ(DecideSheetFocus(true, false), pwSheetFocus::kTabControl);
+  EXPECT_EQ(DecideSheetFocus(false, true), pwSheetFocus::Stay);
+  EXPECT_EQ(DecideSheetFocus(false, false), pwSheetFocus::Stay);
+  EXPECT_EQ(DecideSheetFocus(true, true), pwSheetFocus::FirstTabStop);
+  EXPECT_EQ(DecideSheetFocus(true, false), pwSheetFocus::TabControl);
 }
 
 } // namespace

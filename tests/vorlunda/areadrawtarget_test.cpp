@@ -94,11 +94,11 @@ TEST(MonitorAreas, EachMonitorIsFittedToItsOwnAreaAndStaysInside) {
   for (int step = 0; step < kSteps; ++step) {
     first.Advance(static_cast<std::uint32_t>(step));
     second.Advance(static_cast<std::uint32_t>(step));
-    if (second.state == kStateDraw) {
+    if (second.state == vLoopState::Draw) {
       EXPECT_EQ(second.Fractal().Width(), 80);
       EXPECT_EQ(second.Fractal().Height(), 60);
     }
-    secondFractals += second.state == kStateBuild;
+    secondFractals += second.state == vLoopState::Build;
     if (step % 50 == 0) {
       ASSERT_EQ(LitOutside(*target.Surface(), {primary, secondary}), 0) << "step " << step;
     }

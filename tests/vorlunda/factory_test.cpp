@@ -89,7 +89,7 @@ TEST(FactorySchemes, FernsInCapitalsDrawsFerns) {
   SeedRandom(3);
   vFactory factory(&target, &config);
   factory.BeginGroup();
-  EXPECT_EQ(factory.BuildFractal(), kStateDraw);
+  EXPECT_EQ(factory.BuildFractal(), vLoopState::Draw);
   EXPECT_EQ(factory.Fractal().RuleCount(), 4);
   EXPECT_EQ(factory.Fractal().ColourSystem(), ifsColourSystem::Shaded);
 }
@@ -177,12 +177,12 @@ TEST(FactoryBuild, FilterRejectsAtMostMaxDiscardsThenDraws) {
   vFactory factory(&target, &config);
   factory.Advance(0);
   int builds = 0;
-  while (factory.state == kStateBuild) {
+  while (factory.state == vLoopState::Build) {
     factory.Advance(0);
     ++builds;
   }
   EXPECT_EQ(builds, 31);
-  EXPECT_EQ(factory.state, kStateDraw);
+  EXPECT_EQ(factory.state, vLoopState::Draw);
   const std::string info = factory.InfoText().CStr();
   EXPECT_NE(info.rfind("   Filtered: 30"), std::string::npos) << info;
   EXPECT_EQ(info.size() - info.rfind("   Filtered: 30"), std::strlen("   Filtered: 30"));
@@ -194,7 +194,7 @@ TEST(FactoryBuild, InfoLineWithoutFilterEndsWithLyapunov) {
   SeedRandom(7);
   vFactory factory(&target, &config);
   factory.BeginGroup();
-  ASSERT_EQ(factory.BuildFractal(), kStateDraw);
+  ASSERT_EQ(factory.BuildFractal(), vLoopState::Draw);
   const std::regex line("  Rules: [0-9]+   Dimension: -?[0-9]+\\.[0-9]{6}   "
                         "Ljapunov: -?([0-9]+\\.[0-9]{6}|inf|nan)");
   EXPECT_TRUE(std::regex_match(factory.InfoText().CStr(), line)) << factory.InfoText().CStr();
@@ -265,11 +265,11 @@ TEST(FactoryLoop, GroupOfOneRunsThroughEveryState) {
   SeedRandom(9);
   vFactory factory(&target, &config);
   std::string states = "0";
-  for (int step = 0; step < 100000 && (states.size() < 2 || factory.state != kStateNewGroup);
+  for (int step = 0; step < 100000 && (states.size() < 2 || factory.state != vLoopState::NewGroup);
        ++step) {
     factory.Advance(1000);
-    if (states.back() != '0' + factory.state)
-      states += static_cast<char>('0' + factory.state);
+    if (states.back() != '0' + static_cast<int>(factory.state))
+      states += static_cast<char>('0' + static_cast<int>(factory.state));
   }
   EXPECT_EQ(states, "01230");
   EXPECT_EQ(factory.finishTime, 1000u);
@@ -288,22 +288,22 @@ TEST(FactoryLoop, WaitUsesUnsignedTickDifference) {
   const struct {
     std::uint32_t now;
     std::uint32_t left;
-    std::int32_t state;
-  } kCases[] = {{kFinish, 2000u, kStateWait},
-                {kFinish + 255u, 1745u, kStateWait},
-                {kFinish + 1999u, 1u, kStateWait}, // wrapped past zero
-                {kFinish + 2000u, 0u, kStateNewGroup},
-                {kFinish + 5000u, 0u, kStateNewGroup}};
+    vLoopState state;
+  } kCases[] = {{kFinish, 2000u, vLoopState::Wait},
+                {kFinish + 255u, 1745u, vLoopState::Wait},
+                {kFinish + 1999u, 1u, vLoopState::Wait}, // wrapped past zero
+                {kFinish + 2000u, 0u, vLoopState::NewGroup},
+                {kFinish + 5000u, 0u, vLoopState::NewGroup}};
   for (const auto &c : kCases) {
-    factory.state = kStateWait;
+    factory.state = vLoopState::Wait;
     factory.finishTime = kFinish;
     EXPECT_EQ(factory.WaitLeft(c.now), c.left) << c.now;
     factory.Advance(c.now);
     EXPECT_EQ(factory.state, c.state) << c.now;
   }
-  for (std::int32_t busy : {kStateNewGroup, kStateBuild, kStateDraw}) {
+  for (vLoopState busy : {vLoopState::NewGroup, vLoopState::Build, vLoopState::Draw}) {
     factory.state = busy;
-    EXPECT_EQ(factory.WaitLeft(kFinish), 0u) << busy;
+    EXPECT_EQ(factory.WaitLeft(kFinish), 0u) << static_cast<int>(busy);
   }
 }
 
@@ -324,10 +324,10 @@ TEST(FactoryLoop, WithoutSurfaceTheLoopStillTurns) {
   vFactory factory(&target, &config);
   int groups = 0;
   for (int step = 0; step < 1000; ++step) {
-    const std::int32_t from = factory.state;
+    const vLoopState from = factory.state;
     factory.Advance(static_cast<std::uint32_t>(step) * 100000u);
     EXPECT_EQ(factory.targetPoints, 0);
-    groups += from == kStateWait && factory.state == kStateNewGroup;
+    groups += from == vLoopState::Wait && factory.state == vLoopState::NewGroup;
   }
   EXPECT_GT(groups, 0);
   EXPECT_EQ(target.InfoLinesDrawn(), 0);

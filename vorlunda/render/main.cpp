@@ -69,11 +69,11 @@ void RunGroups(vFactory &factory, int groups, bool printInfo) {
   std::uint32_t ticks = 0;
   int finished = 0;
   while (finished < groups) {
-    const std::int32_t from = factory.state;
+    const vLoopState from = factory.state;
     factory.Advance(++ticks);
-    if (printInfo && from == kStateBuild && factory.state == kStateDraw)
+    if (printInfo && from == vLoopState::Build && factory.state == vLoopState::Draw)
       std::printf("%s\n", factory.InfoText().CStr());
-    if (from == kStateDraw && factory.state == kStateWait)
+    if (from == vLoopState::Draw && factory.state == vLoopState::Wait)
       ++finished;
   }
 }
@@ -151,11 +151,11 @@ int main(int argc, char **argv) {
     std::fprintf(stderr, "%s\n%s\n", parsed.Message().CStr(), kRenderUsage);
     return kExitUsage;
   }
-  if (options.action == vRenderAction::kCheck)
+  if (options.action == vRenderAction::Check)
     return CheckText(options.checkText);
   vConfigMgr config;
   LoadRenderConfiguration(options.defaults, config);
-  if (options.action == vRenderAction::kList)
+  if (options.action == vRenderAction::List)
     return ListSchemes(config);
   return Draw(options, config);
 }

@@ -47,7 +47,7 @@ bool ApplyValue(const char *option, const char *value, vRenderOptions &options, 
   long number = 0;
   valid = true;
   if (std::strcmp(option, "--check") == 0) {
-    options.action = vRenderAction::kCheck;
+    options.action = vRenderAction::Check;
     options.checkText = value;
   } else if (std::strcmp(option, "--scheme") == 0) {
     options.schemeName = value;
@@ -75,7 +75,7 @@ bool ApplyValue(const char *option, const char *value, vRenderOptions &options, 
 
 bool ApplyFlag(const char *option, vRenderOptions &options) {
   if (std::strcmp(option, "--list") == 0)
-    options.action = vRenderAction::kList;
+    options.action = vRenderAction::List;
   else if (std::strcmp(option, "--info") == 0)
     options.info = true;
   else if (std::strcmp(option, "--defaults") == 0)
@@ -105,7 +105,7 @@ Error ParseRenderOptions(int argc, const char *const *argv, vRenderOptions &opti
   }
   if (!options.schemeName.IsEmpty() && !options.schemeText.IsEmpty())
     return MakeError("--scheme and --scheme-text exclude each other");
-  if (options.action == vRenderAction::kDraw && options.output.IsEmpty())
+  if (options.action == vRenderAction::Draw && options.output.IsEmpty())
     return MakeError("-o FILE is required when drawing");
   return Error();
 }

@@ -5,10 +5,10 @@
 
 #include <cstdint>
 
-enum class vRenderAction { kDraw, kList, kCheck };
+enum class vRenderAction { Draw, List, Check };
 
 struct vRenderOptions {
-  vRenderAction action = vRenderAction::kDraw;
+  vRenderAction action = vRenderAction::Draw;
   String checkText;
   String schemeName;
   String schemeText;

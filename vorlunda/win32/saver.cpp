@@ -13,8 +13,6 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
     : pwScreenSaverWindow(parent, owner, noPassword), testConfig_(testConfig) {
   if (window_ == nullptr)
     return;
-  SetClassLongPtrA(window_, GCLP_HBRBACKGROUND,
-                   reinterpret_cast<LONG_PTR>(GetStockObject(BLACK_BRUSH)));
   const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSaverIconId));
   SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 }

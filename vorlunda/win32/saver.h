@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pallwork/saverwin.h"
+#include "pallwork/win32/saverwin.h"
 
 #include <windows.h>
 

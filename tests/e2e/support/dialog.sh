@@ -1,6 +1,6 @@
 # Shared by the scripts that drive the program's dialogs like a person would:
 # start the settings, type and click, and read back what is on screen through
-# the probe (tests/tools/probe) and the registry through Wine's reg.
+# the probe (tests/win32/probe) and the registry through Wine's reg.
 # Sourced after saver.sh; expects VORLUNDA_PROBE besides what saver.sh wants.
 
 : "${VORLUNDA_PROBE:?path of the built probe.exe}"

@@ -26,7 +26,7 @@ Error WriteOneRow(ImageFileBase &file, const TestImage &image, std::int32_t y, R
   const std::uint8_t *row = RowOf(image, y);
   if (image.colours == 8)
     return file.WriteRow8(row);
-  if (format == RowFormat::kRGB)
+  if (format == RowFormat::RGB)
     return file.WriteRowRGB(row);
   std::vector<std::uint8_t> bgr(row, row + 3 * image.width);
   for (std::size_t i = 0; i < bgr.size(); i += 3)
@@ -54,11 +54,11 @@ TestImage MakeTestImage(std::int32_t width, std::int32_t height, std::int32_t co
 }
 
 Error WriteImage(ImageFileBase &file, const TestImage &image, RowOrder order, RowFormat format) {
-  Error result = file.Initialize(image.width, image.height, order == RowOrder::kRandomAccess,
+  Error result = file.Initialize(image.width, image.height, order == RowOrder::RandomAccess,
                                  image.colours, false, image.palette.data());
   for (std::int32_t i = 0; i < image.height && result.Succeeded(); ++i) {
     // Sequential files take the bottom row first, random-access ones the top.
-    const std::int32_t y = order == RowOrder::kSequential ? image.height - 1 - i : i;
+    const std::int32_t y = order == RowOrder::Sequential ? image.height - 1 - i : i;
     result = WriteOneRow(file, image, y, format);
   }
   if (result.Succeeded())

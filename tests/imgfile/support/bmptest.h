@@ -24,15 +24,15 @@ struct TestImage {
 // channel shows.
 TestImage MakeTestImage(std::int32_t width, std::int32_t height, std::int32_t colours);
 
-enum class RowOrder { kSequential, kRandomAccess };
-enum class RowFormat { kNative, kRGB };
+enum class RowOrder { Sequential, RandomAccess };
+enum class RowFormat { Native, RGB };
 
 // Initializes, writes every row in the order the mode wants and completes;
 // the first failure is returned.
 Error WriteImage(ImageFileBase &file, const TestImage &image, RowOrder order,
-                 RowFormat format = RowFormat::kNative);
+                 RowFormat format = RowFormat::Native);
 std::string WriteToMemory(const TestImage &image, RowOrder order,
-                          RowFormat format = RowFormat::kNative);
+                          RowFormat format = RowFormat::Native);
 
 // What a viewer shows: red, green, blue per pixel, top row first.
 std::vector<std::uint8_t> ExpectedRGB(const TestImage &image);

@@ -1,4 +1,4 @@
-#include "pallwork/saverwin.h"
+#include "pallwork/win32/saverwin.h"
 
 #include "tests/pallwork/support/fakeplatform.h"
 #include "tests/win32/support/hostwindow.h"

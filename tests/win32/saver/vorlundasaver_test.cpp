@@ -198,7 +198,7 @@ public:
   explicit WaitingSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
   void Step() override {
     vVorlundaSaver::Step();
-    if (Factory()->state == kStateWait) {
+    if (Factory()->state == vLoopState::Wait) {
       ++waitingSteps;
       waiting = true;
     }

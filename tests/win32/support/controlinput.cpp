@@ -1,10 +1,7 @@
 #include "tests/win32/support/controlinput.h"
 
-#include "foundation/win32/scopedwin.h"
 #include "tests/win32/support/messagepump.h"
 
-#include <cstdio>
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
@@ -75,46 +72,4 @@ POINT ScreenPointOf(HWND window, int clientX, int clientY) {
   POINT point = {clientX, clientY};
   ClientToScreen(window, &point);
   return point;
-}
-
-bool SaveWindowPicture(HWND window, const std::string &path) {
-  RECT rect = {};
-  GetWindowRect(window, &rect);
-  const int width = rect.right - rect.left;
-  const int height = rect.bottom - rect.top;
-  const WindowDC screen(nullptr);
-  MemoryDC memory(screen.Get());
-  GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
-  {
-    const SelectedObject selected(memory.Get(), bitmap.Get());
-    BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY);
-  }
-  BITMAPINFOHEADER header = {};
-  header.biSize = sizeof(header);
-  header.biWidth = width;
-  header.biHeight = height;
-  header.biPlanes = 1;
-  header.biBitCount = 24;
-  header.biCompression = BI_RGB;
-  const int rowBytes = (width * 3 + 3) & ~3;
-  std::vector<unsigned char> pixels(static_cast<std::size_t>(rowBytes) * height);
-  GetDIBits(memory.Get(), bitmap.Get(), 0, height, pixels.data(),
-            reinterpret_cast<BITMAPINFO *>(&header), DIB_RGB_COLORS);
-  BITMAPFILEHEADER file = {};
-  file.bfType = 0x4D42; // "BM"
-  file.bfOffBits = sizeof(file) + sizeof(header);
-  file.bfSize = file.bfOffBits + static_cast<DWORD>(pixels.size());
-  FILE *out = std::fopen(path.c_str(), "wb");
-  if (out == nullptr)
-    return false;
-  std::fwrite(&file, sizeof(file), 1, out);
-  std::fwrite(&header, sizeof(header), 1, out);
-  std::fwrite(pixels.data(), 1, pixels.size(), out);
-  return std::fclose(out) == 0;
-}
-
-std::string TestTempDirectory() {
-  const char *directory = std::getenv("VORLUNDA_TEST_TMP");
-  std::string path = directory != nullptr ? directory : ".";
-  return path + "\\";
 }

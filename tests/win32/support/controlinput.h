@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <string>
 #include <utility>
 
 // Constructions and destructions of Observed controls, for the ownership
@@ -45,8 +44,3 @@ void MoveMouseTo(POINT screen);
 void ClickAt(POINT screen);
 void DoubleClickAt(POINT screen);
 POINT ScreenPointOf(HWND window, int clientX, int clientY);
-
-// The 24-bit picture of a window as it is on the screen, written as a BMP.
-bool SaveWindowPicture(HWND window, const std::string &path);
-// The test's scratch directory (VORLUNDA_TEST_TMP), with a trailing slash.
-std::string TestTempDirectory();

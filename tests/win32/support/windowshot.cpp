@@ -1,5 +1,7 @@
 #include "tests/win32/support/windowshot.h"
 
+#include "foundation/win32/scopedwin.h"
+
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -12,12 +14,18 @@ constexpr int kBitsPerPixel = 24;
 bool CaptureScreen(const RECT &area, std::vector<unsigned char> &bits, BITMAPINFOHEADER &info) {
   const int width = area.right - area.left;
   const int height = area.bottom - area.top;
-  HDC screen = GetDC(nullptr);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ previous = SelectObject(memory, bitmap);
-  bool ok = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
-  SelectObject(memory, previous);
+  const WindowDC screen(nullptr);
+  const MemoryDC memory(screen.Get());
+  const GdiObject<HBITMAP> bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+  if (!memory || !bitmap)
+    return false;
+  bool ok = false;
+  {
+    // GetDIBits wants the bitmap out of the device context again.
+    const SelectedObject selected(memory.Get(), bitmap.Get());
+    ok = BitBlt(memory.Get(), 0, 0, width, height, screen.Get(), area.left, area.top, SRCCOPY) !=
+         FALSE;
+  }
   info = {};
   info.biSize = sizeof(info);
   info.biWidth = width;
@@ -27,12 +35,8 @@ bool CaptureScreen(const RECT &area, std::vector<unsigned char> &bits, BITMAPINF
   info.biCompression = BI_RGB;
   const int rowSize = (width * 3 + 3) & ~3;
   bits.assign(static_cast<size_t>(rowSize) * static_cast<size_t>(height), 0);
-  ok = ok && GetDIBits(memory, bitmap, 0, static_cast<UINT>(height), bits.data(),
-                       reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS) == height;
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
-  return ok;
+  return ok && GetDIBits(memory.Get(), bitmap.Get(), 0, static_cast<UINT>(height), bits.data(),
+                         reinterpret_cast<BITMAPINFO *>(&info), DIB_RGB_COLORS) == height;
 }
 
 } // namespace

@@ -69,22 +69,22 @@ public:
 int CountedControl::made = 0;
 int CountedControl::deleted = 0;
 
-struct SheetSpec {
+struct SheetLayout {
   const char *title;
   int templateId;
   std::vector<int> controls; // the ones given control objects
 };
 
-const SheetSpec kForm = {"Form", IDD_SHEET_FORM, {IDC_NAME, IDC_ENABLED}};
-const SheetSpec kButtons = {"Buttons", IDD_SHEET_BUTTONS, {IDC_RESET, IDC_APPLY}};
-const SheetSpec kText = {"Text", IDD_SHEET_TEXT, {}};
-const SheetSpec kSmall = {"Small", IDD_SHEET_SMALL, {IDC_SMALL_BUTTON}};
+const SheetLayout kForm = {"Form", IDD_SHEET_FORM, {IDC_NAME, IDC_ENABLED}};
+const SheetLayout kButtons = {"Buttons", IDD_SHEET_BUTTONS, {IDC_RESET, IDC_APPLY}};
+const SheetLayout kText = {"Text", IDD_SHEET_TEXT, {}};
+const SheetLayout kSmall = {"Small", IDD_SHEET_SMALL, {IDC_SMALL_BUTTON}};
 
 class TestSheet : public pwTabbedSheetDialog {
 public:
-  TestSheet(HWND parent, const SheetSpec &spec)
-      : pwTabbedSheetDialog(parent, MAKEINTRESOURCEA(spec.templateId)) {
-    for (int id : spec.controls)
+  TestSheet(HWND parent, const SheetLayout &layout)
+      : pwTabbedSheetDialog(parent, MAKEINTRESOURCEA(layout.templateId)) {
+    for (int id : layout.controls)
       MakeControl<CountedControl>(id);
     ++made;
   }
@@ -120,13 +120,13 @@ public:
   using Script = std::function<void(TestTabbedDialog &)>;
   static constexpr UINT kRunScript = WM_APP + 3;
 
-  TestTabbedDialog(std::vector<SheetSpec> sheets, std::uint32_t flags, bool modal = false)
+  TestTabbedDialog(std::vector<SheetLayout> sheets, std::uint32_t flags, bool modal = false)
       : pwTabbedDialog(nullptr, MAKEINTRESOURCEA(IDD_TABBED), modal, IDC_TABS, flags),
-        specs_(std::move(sheets)) {}
+        layouts_(std::move(sheets)) {}
 
   void AddSheets() override {
-    for (const SheetSpec &spec : specs_)
-      AddSheet(spec.title, new TestSheet(Window(), spec));
+    for (const SheetLayout &layout : layouts_)
+      AddSheet(layout.title, new TestSheet(Window(), layout));
   }
   bool OnInitDialog(HWND focus) override {
     before = Measure();
@@ -178,7 +178,7 @@ private:
     return geometry;
   }
 
-  std::vector<SheetSpec> specs_;
+  std::vector<SheetLayout> layouts_;
 };
 
 void ResetCounts() {
@@ -203,7 +203,7 @@ SIZE NeededTabSize(TestTabbedDialog &dialog) {
 TEST(TabbedLayout, GrowsToTheLargestSheetAndMovesTheOtherControls) {
   struct Case {
     const char *name;
-    std::vector<SheetSpec> sheets;
+    std::vector<SheetLayout> sheets;
     std::uint32_t flags;
     bool grows;
   };
@@ -415,25 +415,26 @@ TEST_F(TabbedInput, ShowSheetSelectsItsTabAndIgnoresAStranger) {
 // Sheets, their control objects and the tab control object each go exactly
 // once, however the dialog ends.
 TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
-  enum Ending { kEscapeModal, kEscapeModeless, kDeleteOpen };
-  for (Ending ending : {kEscapeModal, kEscapeModeless, kDeleteOpen}) {
-    SCOPED_TRACE(ending);
+  enum class Ending { EscapeModal, EscapeModeless, DeleteOpen };
+  for (Ending ending : {Ending::EscapeModal, Ending::EscapeModeless, Ending::DeleteOpen}) {
+    SCOPED_TRACE(static_cast<int>(ending));
     ResetCounts();
     recordedCount = 0;
-    auto *dialog = new TestTabbedDialog({kForm, kButtons, kSmall}, 13, ending == kEscapeModal);
+    auto *dialog =
+        new TestTabbedDialog({kForm, kButtons, kSmall}, 13, ending == Ending::EscapeModal);
     const void *tabControl = &dialog->Tabs();
     bool focused = false;
     auto closeFromSheet = [&](TestTabbedDialog &self) {
       HWND name = self.SheetAt(0)->Item(IDC_NAME);
       self.SheetAt(0)->FocusControl(name);
       focused = PumpUntil([name] { return GetFocus() == name; }, kSettleMs, self.Window());
-      if (ending == kDeleteOpen)
+      if (ending == Ending::DeleteOpen)
         return;
       PressKey(VK_ESCAPE);
       HWND window = self.Window();
       PumpUntil([window] { return !IsWindow(window); }, kSettleMs, window);
     };
-    if (ending == kEscapeModal) {
+    if (ending == Ending::EscapeModal) {
       dialog->script = closeFromSheet;
       EXPECT_EQ(dialog->Execute(), IDCANCEL);
     } else {
@@ -442,7 +443,7 @@ TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
       closeFromSheet(*dialog);
     }
     EXPECT_TRUE(focused);
-    EXPECT_EQ(dialog->Window() == nullptr, ending != kDeleteOpen);
+    EXPECT_EQ(dialog->Window() == nullptr, ending != Ending::DeleteOpen);
     recording = true;
     delete dialog;
     recording = false;

@@ -4,6 +4,7 @@
 #include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/windowshot.h"
 #include "tests/win32/window/controlids.h"
 
 #include <gtest/gtest.h>
@@ -171,8 +172,8 @@ TEST_F(CheckListClicks, Picture) {
   HDC screen = GetDC(nullptr);
   const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
   ReleaseDC(nullptr, screen);
-  const std::string path = TestTempDirectory() + "checklist-" + std::to_string(dpi) + "dpi.bmp";
-  EXPECT_TRUE(SaveWindowPicture(dialog->Window(), path)) << path;
+  const std::string path = TestTmpPath("checklist-" + std::to_string(dpi) + "dpi.bmp");
+  EXPECT_TRUE(SaveWindowShot(dialog->Window(), path)) << path;
   std::printf("check-list picture: %s (item height %d)\n", path.c_str(), list->ItemHeight());
 }
 

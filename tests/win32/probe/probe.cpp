@@ -140,19 +140,19 @@ HWND VisibleSheet(HWND top) {
   return nullptr;
 }
 
-HWND FindControl(HWND top, const char *spec) {
-  if (std::strcmp(spec, ".") == 0)
+HWND FindControl(HWND top, const char *selector) {
+  if (std::strcmp(selector, ".") == 0)
     return top;
-  if (std::strncmp(spec, "sheet:", 6) == 0) {
+  if (std::strncmp(selector, "sheet:", 6) == 0) {
     HWND sheet = VisibleSheet(top);
-    return sheet != nullptr ? GetDlgItem(sheet, std::atoi(spec + 6)) : nullptr;
+    return sheet != nullptr ? GetDlgItem(sheet, std::atoi(selector + 6)) : nullptr;
   }
-  if (std::strncmp(spec, "any:", 4) == 0) {
-    IdSearch search = {std::atoi(spec + 4), nullptr};
+  if (std::strncmp(selector, "any:", 4) == 0) {
+    IdSearch search = {std::atoi(selector + 4), nullptr};
     EnumChildWindows(top, MatchVisibleId, reinterpret_cast<LPARAM>(&search));
     return search.found;
   }
-  return GetDlgItem(top, std::atoi(spec));
+  return GetDlgItem(top, std::atoi(selector));
 }
 
 void PrintRect(const RECT &rect) {
@@ -360,15 +360,15 @@ int main(int argc, char **argv) {
   const int windowResult = RunWindowCommand(command, top);
   if (windowResult >= 0)
     return windowResult;
-  const char *spec = argc > next ? argv[next++] : nullptr;
-  if (spec == nullptr) {
+  const char *selector = argc > next ? argv[next++] : nullptr;
+  if (selector == nullptr) {
     if (command != "text" && command != "tab" && command != "rect")
       return Usage();
-    spec = command == "tab" ? "100" : nullptr;
+    selector = command == "tab" ? "100" : nullptr;
   }
-  HWND control = spec != nullptr ? FindControl(top, spec) : top;
+  HWND control = selector != nullptr ? FindControl(top, selector) : top;
   if (control == nullptr) {
-    std::fprintf(stderr, "probe: no control %s in \"%s\"\n", spec, title);
+    std::fprintf(stderr, "probe: no control %s in \"%s\"\n", selector, title);
     return kNotFound;
   }
   return RunControlCommand(command, top, control, argc > next ? argv[next] : nullptr);
