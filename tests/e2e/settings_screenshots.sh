@@ -1,5 +1,5 @@
 #!/bin/bash
-# Every sheet of the settings at 96 and 120 dots per inch: kept as pictures
+# Every sheet of the settings at 96, 120 and 144 dots per inch: kept as pictures
 # to look at, and checked for controls that overlap or leave the dialog.
 set -u
 
@@ -48,7 +48,7 @@ check_layout() {
 }
 
 forget_configuration
-for dpi in 96 120; do
+for dpi in 96 120 144; do
   "$WINE" reg add "$kDesktopKey" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
   start_settings || continue
   for index in 0 1 2; do

@@ -164,9 +164,9 @@ void CaptureEverySheet(int position, const char *kind, const std::string &dpi) {
   });
 }
 
-TEST(EditSchemeShot, EverySheetAtNinetySixAndOneHundredTwentyDpi) {
+TEST(EditSchemeShot, EverySheetAtNinetySixOneHundredTwentyAndOneHundredFortyFourDpi) {
   LogPixelsSetting setting;
-  for (int dpi : {96, 120}) {
+  for (int dpi : {96, 120, 144}) {
     ASSERT_TRUE(setting.Set(static_cast<DWORD>(dpi)));
     EXPECT_EQ(RunShotChild(dpi), 0u) << dpi;
     for (const char *kind : {"random", "templated"}) {
