@@ -1,5 +1,7 @@
 #pragma once
 
+#include "vorlunda/helpfile.h"
+
 #include <cstdint>
 
 // The decisions behind the settings dialog's scheme list and help, kept apart
@@ -29,7 +31,6 @@ bool EditKeepsName(const char *oldName, const char *newName);
 constexpr std::uint32_t kSettingsHelpContext = 256;
 constexpr std::uint32_t kSchemesHelpContext = 257;
 constexpr std::uint32_t kGeneralHelpContext = 258;
-constexpr const char *kHelpFileName = "Vorlu12.hlp";
 
 // Tab positions of the settings dialog's sheets.
 constexpr std::int32_t kSchemesTab = 0;

@@ -1,4 +1,5 @@
 #include "tests/win32/editscheme/support/editschemerun.h"
+#include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/windowshot.h"
 #include "vorlunda/editschm/win32/editschmids.h"
@@ -11,51 +12,16 @@
 
 namespace {
 
-// Every sheet of the dialog at two resolutions, for a fully random and a
+// Every sheet of the dialog at three resolutions, for a fully random and a
 // templated scheme, kept under test-tmp to be looked at. Wine reads the
 // resolution once per process, so each resolution is a child run of this
 // program with the setting made beforehand.
-constexpr char kDesktopKey[] = "Control Panel\\Desktop";
-constexpr char kLogPixels[] = "LogPixels";
 constexpr char kDpiVariable[] = "VORLUNDA_EDIT_SHOT_DPI";
 constexpr DWORD kChildMs = 60000;
 constexpr DWORD kSettleMs = 200;
 constexpr int kSolid = 5;
 constexpr int kFerns = 3;
 const char *const kSheetNames[] = {"general", "drawing", "rules", "filter"};
-
-// The desktop's resolution setting, put back however the test ends.
-class LogPixelsSetting {
-public:
-  LogPixelsSetting() {
-    RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                    &key_, nullptr);
-    DWORD size = sizeof(saved_);
-    DWORD type = 0;
-    hadValue_ = RegQueryValueExA(key_, kLogPixels, nullptr, &type,
-                                 reinterpret_cast<BYTE *>(&saved_), &size) == ERROR_SUCCESS &&
-                type == REG_DWORD;
-  }
-  ~LogPixelsSetting() {
-    if (hadValue_)
-      Set(saved_);
-    else
-      RegDeleteValueA(key_, kLogPixels);
-    RegCloseKey(key_);
-  }
-  LogPixelsSetting(const LogPixelsSetting &) = delete;
-  LogPixelsSetting &operator=(const LogPixelsSetting &) = delete;
-
-  bool Set(DWORD dpi) {
-    return RegSetValueExA(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi),
-                          sizeof(dpi)) == ERROR_SUCCESS;
-  }
-
-private:
-  HKEY key_ = nullptr;
-  DWORD saved_ = 0;
-  bool hadValue_ = false;
-};
 
 DWORD RunShotChild(int dpi) {
   SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());

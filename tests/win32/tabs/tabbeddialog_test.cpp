@@ -1,6 +1,7 @@
 #include "pallwork/win32/tabbeddialog.h"
 
 #include "tests/win32/support/controlinput.h"
+#include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/windowshot.h"
 #include "tests/win32/tabs/tabids.h"
@@ -458,44 +459,9 @@ TEST(TabbedOwnership, EverythingGoesOnceWhenClosedWithTheFocusInASheet) {
 // Screen shots of a tabbed dialog at two resolutions, kept under test-tmp to
 // be looked at. Wine reads the resolution once per process, so each shot is
 // taken by a child run of this program with the resolution set beforehand.
-constexpr char kDesktopKey[] = "Control Panel\\Desktop";
-constexpr char kLogPixels[] = "LogPixels";
 constexpr char kShotNameVariable[] = "VORLUNDA_TAB_SHOT";
 constexpr char kShotDpiVariable[] = "VORLUNDA_TAB_SHOT_DPI";
 constexpr DWORD kChildMs = 30000;
-
-// The desktop's resolution setting as it was, put back however the test ends.
-class LogPixelsSetting {
-public:
-  LogPixelsSetting() {
-    RegCreateKeyExA(HKEY_CURRENT_USER, kDesktopKey, 0, nullptr, 0, KEY_READ | KEY_WRITE, nullptr,
-                    &key_, nullptr);
-    DWORD size = sizeof(saved_);
-    DWORD type = 0;
-    hadValue_ = RegQueryValueExA(key_, kLogPixels, nullptr, &type,
-                                 reinterpret_cast<BYTE *>(&saved_), &size) == ERROR_SUCCESS &&
-                type == REG_DWORD;
-  }
-  ~LogPixelsSetting() {
-    if (hadValue_)
-      Set(saved_);
-    else
-      RegDeleteValueA(key_, kLogPixels);
-    RegCloseKey(key_);
-  }
-  LogPixelsSetting(const LogPixelsSetting &) = delete;
-  LogPixelsSetting &operator=(const LogPixelsSetting &) = delete;
-
-  bool Set(DWORD dpi) {
-    return RegSetValueExA(key_, kLogPixels, 0, REG_DWORD, reinterpret_cast<const BYTE *>(&dpi),
-                          sizeof(dpi)) == ERROR_SUCCESS;
-  }
-
-private:
-  HKEY key_ = nullptr;
-  DWORD saved_ = 0;
-  bool hadValue_ = false;
-};
 
 DWORD RunShotChild(const std::string &name, int dpi) {
   SetEnvironmentVariableA(kShotNameVariable, name.c_str());

@@ -76,7 +76,7 @@ bool vEditSchemeDlg::OnCommand(int notifyCode, int commandId, HWND) {
     OnTest();
     return true;
   case IDC_ES_HELP:
-    CurrentHelpViewer().ShowContents(window_, kEditSchemeHelpFile);
+    CurrentHelpViewer().ShowContents(window_, kHelpFileName);
     return true;
   default:
     return false;
@@ -87,7 +87,7 @@ void vEditSchemeDlg::OnHelp(int controlId) {
   std::uint32_t topic = kEditSchemeHelpTopic;
   if (controlId == IDC_ES_TABS && Tabs().CurrentSelection() >= 0)
     topic = kFirstSheetHelpTopic + static_cast<std::uint32_t>(Tabs().CurrentSelection());
-  CurrentHelpViewer().ShowTopic(window_, kEditSchemeHelpFile, topic);
+  CurrentHelpViewer().ShowTopic(window_, kHelpFileName, topic);
 }
 
 bool vEditSchemeDlg::ValidateSheets() {

@@ -12,7 +12,7 @@ vEditSchemeSheet::vEditSchemeSheet(vEditSchemeDlg *dialog, int templateId, vName
 }
 
 void vEditSchemeSheet::OnHelp(int) {
-  CurrentHelpViewer().ShowTopic(dialog_->Window(), kEditSchemeHelpFile, helpTopic_);
+  CurrentHelpViewer().ShowTopic(dialog_->Window(), kHelpFileName, helpTopic_);
 }
 
 void vEditSchemeSheet::DisableControls(std::initializer_list<int> controlIds) {

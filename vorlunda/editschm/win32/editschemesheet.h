@@ -3,15 +3,15 @@
 #include "foundation/error.h"
 #include "pallwork/win32/tabbedsheetdialog.h"
 #include "vorlunda/config.h"
+#include "vorlunda/helpfile.h"
 
 #include <cstdint>
 #include <initializer_list>
 
 class vEditSchemeDlg;
 
-// The help file of the edit-scheme dialog and its topics: the dialog's own
-// topic, then one per sheet in tab order.
-constexpr const char *kEditSchemeHelpFile = "Vorlu12.hlp";
+// The edit-scheme dialog's help topics: the dialog's own, then one per sheet
+// in tab order.
 constexpr std::uint32_t kEditSchemeHelpTopic = 259;
 constexpr std::uint32_t kFirstSheetHelpTopic = 260;
 
