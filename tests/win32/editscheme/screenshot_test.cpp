@@ -1,4 +1,5 @@
 #include "tests/win32/editscheme/support/editschemerun.h"
+#include "tests/win32/support/childrun.h"
 #include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/windowshot.h"
@@ -25,23 +26,7 @@ const char *const kSheetNames[] = {"general", "drawing", "rules", "filter"};
 
 DWORD RunShotChild(int dpi) {
   SetEnvironmentVariableA(kDpiVariable, std::to_string(dpi).c_str());
-  char program[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, program, MAX_PATH);
-  std::string line = std::string("\"") + program +
-                     "\" --gtest_filter=EditSchemeShot.DISABLED_Capture "
-                     "--gtest_also_run_disabled_tests";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process = {};
-  DWORD code = STILL_ACTIVE;
-  if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    if (WaitForSingleObject(process.hProcess, kChildMs) != WAIT_OBJECT_0)
-      TerminateProcess(process.hProcess, 1);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  const DWORD code = RunDisabledTestInChild("EditSchemeShot.DISABLED_Capture", kChildMs);
   SetEnvironmentVariableA(kDpiVariable, nullptr);
   return code;
 }

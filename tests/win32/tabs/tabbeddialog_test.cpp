@@ -1,5 +1,6 @@
 #include "pallwork/win32/tabbeddialog.h"
 
+#include "tests/win32/support/childrun.h"
 #include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
@@ -466,23 +467,7 @@ constexpr DWORD kChildMs = 30000;
 DWORD RunShotChild(const std::string &name, int dpi) {
   SetEnvironmentVariableA(kShotNameVariable, name.c_str());
   SetEnvironmentVariableA(kShotDpiVariable, std::to_string(dpi).c_str());
-  char program[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, program, MAX_PATH);
-  std::string line =
-      std::string("\"") + program +
-      "\" --gtest_filter=TabbedShot.DISABLED_Capture --gtest_also_run_disabled_tests";
-  STARTUPINFOA startup = {};
-  startup.cb = sizeof(startup);
-  PROCESS_INFORMATION process = {};
-  DWORD code = STILL_ACTIVE;
-  if (CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                     &process)) {
-    if (WaitForSingleObject(process.hProcess, kChildMs) != WAIT_OBJECT_0)
-      TerminateProcess(process.hProcess, 1);
-    GetExitCodeProcess(process.hProcess, &code);
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
-  }
+  const DWORD code = RunDisabledTestInChild("TabbedShot.DISABLED_Capture", kChildMs);
   SetEnvironmentVariableA(kShotNameVariable, nullptr);
   return code;
 }
