@@ -1,25 +1,14 @@
 // The saver's manifest as the system reads it from the built program.
 
+#include "tests/win32/app/support/programpath.h"
+
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
-
-// Wine takes Unix paths only through its Z: drive.
-std::string ProgramPath() {
-  const char *const path = std::getenv("VORLUNDA_SCR");
-  std::string windowsPath = path != nullptr ? path : "";
-  if (!windowsPath.empty() && windowsPath[0] == '/') {
-    for (char &c : windowsPath)
-      c = c == '/' ? '\\' : c;
-    windowsPath = "Z:" + windowsPath;
-  }
-  return windowsPath;
-}
 
 // The activation context of the program's manifest resource.
 class ProgramContext {

@@ -233,6 +233,56 @@ TEST_F(SettingsDialogTest, OkAndCancelEndWithTheirCodes) {
   EXPECT_EQ(stored.SchemeCount(), 13);
 }
 
+// What the General sheet shows when OK is pressed is what is stored.
+TEST_F(SettingsDialogTest, OkStoresTheGeneralSheet) {
+  vSettingsDlg dialog(nullptr);
+  char title[64] = {};
+  bool shotsBefore = true, lineBefore = true;
+  EXPECT_EQ(ExecuteWithScript(dialog,
+                              [&](HWND dlg) {
+                                GetWindowTextA(dlg, title, sizeof title);
+                                dialog.ShowSheet(dialog.Sheet(1));
+                                HWND general = VisibleSheet(dlg);
+                                shotsBefore = IsDlgButtonChecked(general, IDC_GENERAL_SCREENSHOTS);
+                                lineBefore = IsDlgButtonChecked(general, IDC_GENERAL_INFOLINE);
+                                Click(GetDlgItem(general, IDC_GENERAL_SCREENSHOTS));
+                                Click(GetDlgItem(general, IDC_GENERAL_INFOLINE));
+                                SetDlgItemTextA(general, IDC_GENERAL_DIRECTORY, "C:\\Shots");
+                                Click(GetDlgItem(dlg, IDOK));
+                              }),
+            1);
+  EXPECT_STREQ(title, kTitle);
+  vConfigMgr stored;
+  ASSERT_TRUE(stored.Load().Succeeded());
+  EXPECT_EQ(stored.screenShots, !shotsBefore);
+  EXPECT_EQ(stored.infoLine, !lineBefore);
+  EXPECT_STREQ(stored.screenShotDirectory.CStr(), "C:\\Shots");
+}
+
+// Copy adds the selected scheme, unchanged, under the name of its copy and
+// selects it.
+TEST_F(SettingsDialogTest, CopyAddsTheSelectedSchemeUnderItsCopyName) {
+  vSettingsDlg dialog(nullptr);
+  std::string sourceName, sourceText, copyName, copyText;
+  ExecuteWithScript(dialog, [&](HWND dlg) {
+    HWND sheet = VisibleSheet(dlg);
+    HWND list = GetDlgItem(sheet, IDC_SCHEMES_LIST);
+    SendMessageA(list, LB_SETCURSEL, 2, 0);
+    sourceName = dialog.Config().SchemeAt(2)->name.CStr();
+    sourceText = dialog.Config().SchemeAt(2)->scheme.ToText().CStr();
+    Click(GetDlgItem(sheet, IDC_SCHEMES_COPY));
+    const vNameSchemePair *copy =
+        dialog.Config().SchemeAt(static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
+    if (copy != nullptr) {
+      copyName = copy->name.CStr();
+      copyText = copy->scheme.ToText().CStr();
+    }
+    Click(GetDlgItem(dlg, IDCANCEL));
+  });
+  EXPECT_EQ(copyName, "Copy of " + sourceName);
+  EXPECT_EQ(copyText, sourceText);
+}
+
 TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
   UnwritableRegistry unwritable(scratch_->Backend());
   SetDefaultRegistryBackend(&unwritable);
