@@ -119,7 +119,10 @@ flush() {
   number=$((number + 1))
   if wanted "$number"; then
     # shellcheck disable=SC2086 # the test line is a build and its labels
-    run_mutant "$number" "$what" "$file" "${find//\\n/$'\n'}" "${put//\\n/$'\n'}" $test ||
+    # Not on the list's input: a build or a test that reads its input would
+    # swallow the lines that follow.
+    run_mutant "$number" "$what" "$file" "${find//\\n/$'\n'}" "${put//\\n/$'\n'}" $test \
+      </dev/null ||
       survived=$((survived + 1))
   fi
   what='' file='' find='' put='' test=''
