@@ -19,6 +19,12 @@ while [ $# -gt 0 ]; do
   esac
 done
 [ -f "$list" ] || { echo "no list of faults: $list" >&2; exit 2; }
+# The tree is copied from two folders above the script: a copy of the script
+# elsewhere would take that folder, maybe the whole disk, for the tree.
+if [ ! -f "$root/CMakeLists.txt" ] || [ ! -f "$root/scripts/build.sh" ]; then
+  echo "not in the project's scripts folder: $0" >&2
+  exit 2
+fi
 
 # The scratch tree keeps its builds between runs, so a fault rebuilds only
 # what it touches. Only the files that differ from the working tree are
