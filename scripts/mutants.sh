@@ -72,6 +72,12 @@ run_mutant() {
     printf '%3d  BAD LIST  %s (the text is not once in %s)\n' "$number" "$what" "$file"
     return 2
   fi
+  # A tree that does not build as it is would have every fault "caught".
+  if [[ " ${builds_used[*]} " != *" $build "* ]] &&
+    ! "$tree/scripts/build.sh" "$build" >"$scratch/unchanged-$build.log" 2>&1; then
+    echo "the $build build fails without any fault: $scratch/unchanged-$build.log" >&2
+    exit 2
+  fi
   cp "$source" "$scratch/original"
   replace_once "$source" "$find" "$put"
   local log=$scratch/mutant-$number.log labels=()

@@ -275,7 +275,8 @@ TEST_F(SettingsDialogTest, CopyAddsTheSelectedSchemeUnderItsCopyName) {
         dialog.Config().SchemeAt(static_cast<int>(SendMessageA(list, LB_GETCURSEL, 0, 0)));
     if (copy != nullptr) {
       copyName = copy->name.CStr();
-      copyText = copy->scheme.ToText().CStr();
+      vScheme scheme = copy->scheme;
+      copyText = scheme.ToText().CStr();
     }
     Click(GetDlgItem(dlg, IDCANCEL));
   });
