@@ -3,6 +3,7 @@
 #include "foundation/random.h"
 #include "vorlunda/areadrawtarget.h"
 #include "vorlunda/factory.h"
+#include "vorlunda/resources/resource.h"
 #include "vorlunda/win32/windowdrawtarget.h"
 
 #include <algorithm>
@@ -13,7 +14,7 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
     : pwScreenSaverWindow(parent, owner, noPassword), testConfig_(testConfig) {
   if (window_ == nullptr)
     return;
-  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSaverIconId));
+  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VORLUNDA));
   SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 }
 

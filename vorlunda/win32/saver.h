@@ -13,7 +13,6 @@ class vFactory;
 class vWindowDrawTarget;
 
 constexpr std::int32_t kScreenShotKey = VK_F1;
-constexpr int kSaverIconId = 100;
 
 // The product's saver window: every Step advances a factory's drawing loop
 // by one transition, so input is handled between small slices of work. Each

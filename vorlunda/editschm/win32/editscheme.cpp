@@ -6,16 +6,16 @@
 #include "vorlunda/editschm/win32/filtersheet.h"
 #include "vorlunda/editschm/win32/generalsheet.h"
 #include "vorlunda/editschm/win32/rulessheet.h"
+#include "vorlunda/resources/resource.h"
 #include "vorlunda/win32/schemetestrun.h"
 
 namespace {
 
 constexpr std::uint32_t kLayoutFlags =
     kTabLayoutMoveRight | kTabLayoutMoveDown | kTabLayoutNeverShrink;
-constexpr int kProgramIcon = 100;
 
 void SetProgramIcon(HWND window) {
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIcon));
+  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VORLUNDA));
   if (icon == nullptr)
     return;
   SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
