@@ -143,7 +143,6 @@ function(vorlunda_gtest name dir)
   if(WIN32)
     # Test programs write to the console, not to windows.
     target_link_options(${name} PRIVATE -mconsole)
-    add_dependencies(${name} vorlunda_scr)
   endif()
   if(WIN32)
     vorlunda_wine_lane(${name} lane)
