@@ -60,6 +60,11 @@ function(vorlunda_test_environment test kind)
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
   endif()
+  if(WIN32 AND kind STREQUAL "script")
+    # Pictures drawn under Wine are compared with the native renderer's, which
+    # the native build beside this one makes.
+    list(APPEND env "VORLUNDA_NATIVE_RENDER=${CMAKE_BINARY_DIR}/../native/vorlunda-render")
+  endif()
   set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${VORLUNDA_TEST_TIMEOUT})
 endfunction()
 

@@ -98,6 +98,7 @@ public:
     return false;
   }
   const char *Text() const { return line_.c_str(); }
+  bool AtEnd() const { return line_.empty(); }
 
   Error Fail(const char *what) const {
     String message;
@@ -112,7 +113,7 @@ private:
 };
 
 Error Expected(const Lines &lines, const char *form) {
-  String what("expected '");
+  String what(lines.AtEnd() ? "the record is cut off: expected '" : "expected '");
   what += form;
   what += "'";
   return lines.Fail(what);

@@ -1,0 +1,175 @@
+#!/bin/bash
+# A screen shot taken with F1 leaves a record beside it, from which the native
+# and the Windows renderer draw the shot again: at its own size the same
+# pixels (the information line's rows aside), at two and four times the size
+# the same fractals, to BMP and PNG alike. A record that cannot be written
+# leaves the shot as it was; a damaged record is refused with one line, exit
+# code 2 and no picture.
+set -uo pipefail
+
+source "$(dirname "$0")/support/saver.sh"
+: "${VORLUNDA_RENDER:?path of the built vorlunda-render.exe}"
+: "${VORLUNDA_NATIVE_RENDER:?path of the native vorlunda-render}"
+
+readonly kShot=$kArtefacts/replay-shot.bmp
+readonly kRecord=$kArtefacts/replay-shot.vorlunda
+readonly kErrors=$kArtefacts/replay-stderr.txt
+# An enlarged picture, scaled back down, lights at least this share of the
+# pixels the shot lit, and the shot lights at least the second share of the
+# pixels it lights: the same fractals, neither moved nor smeared. A point
+# density per pixel lights some pixels of a larger picture that were left
+# dark at the shot's size, so the second share is the lower.
+readonly kKeptPercent=90
+readonly kOwnPercent=35
+
+native() { "$VORLUNDA_NATIVE_RENDER" "$@" </dev/null >/dev/null 2>"$kErrors"; }
+windows() { "$WINE" "$VORLUNDA_RENDER" "$@" </dev/null >/dev/null 2>"$kErrors"; }
+
+viewable_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
+windows_before=0
+focus_before=
+# shellcheck disable=SC2317 # called through wait_for
+save_dialog_open() {
+  [ "$(viewable_windows)" -gt "$windows_before" ] &&
+    [ "$(xdotool getwindowfocus 2>/dev/null)" != "$focus_before" ]
+}
+# shellcheck disable=SC2317 # called through wait_for
+screen_drawn() {
+  import -window root "$kArtefacts/replay-screen.png" &&
+    [ "$(lit_pixels "$kArtefacts/replay-screen.png")" -gt 20000 ]
+}
+
+# F1 once the screen holds a good part of a group, then the picture's name
+# typed into the save dialog; returns once the saver has ended.
+shoot() {
+  local file=$1 what=$2
+  start_saver || return 1
+  wait_for screen_drawn || fail "$what: the saver drew next to nothing"
+  windows_before=$(viewable_windows)
+  focus_before=$(xdotool getwindowfocus 2>/dev/null)
+  xdotool key F1
+  if ! wait_for save_dialog_open; then
+    fail "$what: no save dialog"
+    stop_saver
+    return 1
+  fi
+  xdotool type --delay 10 "$(winepath_of "$file")"
+  xdotool key Return
+  wait_for test -s "$file" || fail "$what: no picture written"
+  expect_end 10 "$what"
+}
+
+lit() { convert "$1" -format '%[fx:int(mean*w*h+0.5)]' info:; }
+
+# Pixels that differ between two pictures in the rows fractals are drawn on.
+differing() {
+  convert "$1" -crop "$drawn_box" +repage "$kArtefacts/replay-a.png" &&
+    convert "$2" -crop "$drawn_box" +repage "$kArtefacts/replay-b.png" || return 1
+  compare -metric AE "$kArtefacts/replay-a.png" "$kArtefacts/replay-b.png" null: 2>&1
+}
+
+expect_same() {
+  local what=$1 count
+  count=$(differing "$2" "$3")
+  if [ "$count" = 0 ]; then
+    echo "ok: $what"
+  else
+    fail "$what: $count pixels differ"
+  fi
+}
+
+# Scales `big` down by `factor` and compares which pixels are lit with the shot.
+expect_same_fractals() {
+  local what=$1 big=$2 factor=$3
+  local shot_mask=$kArtefacts/replay-shot-mask.png big_mask=$kArtefacts/replay-big-mask.png
+  local both=$kArtefacts/replay-both.png
+  if ! convert "$kShot" -crop "$drawn_box" +repage -colorspace gray -threshold 0 "$shot_mask" ||
+    ! convert "$big" -scale "$((100 / factor))%" -crop "$drawn_box" +repage -colorspace gray \
+      -threshold 0 "$big_mask" ||
+    ! convert "$shot_mask" "$big_mask" -compose multiply -composite "$both"; then
+    fail "$what: pictures not read"
+    return
+  fi
+  local shot_lit big_lit both_lit
+  shot_lit=$(lit "$shot_mask")
+  big_lit=$(lit "$big_mask")
+  both_lit=$(lit "$both")
+  if [ "$shot_lit" -gt 0 ] && [ $((100 * both_lit)) -ge $((kKeptPercent * shot_lit)) ] &&
+    [ $((100 * both_lit)) -ge $((kOwnPercent * big_lit)) ]; then
+    echo "ok: $what ($both_lit lit in both, $shot_lit in the shot, $big_lit enlarged)"
+  else
+    fail "$what: $both_lit pixels lit in both, $shot_lit in the shot, $big_lit enlarged"
+  fi
+}
+
+# A refused record: exit code 2, one line saying why, no picture.
+expect_refused() {
+  local what=$1 runner=$2 record=$3 out=$kArtefacts/replay-refused.png code=0
+  rm -f "$out"
+  if [ "$runner" = windows ]; then
+    windows --replay "$(winepath_of "$record")" -o "$(winepath_of "$out")" || code=$?
+  else
+    native --replay "$record" -o "$out" || code=$?
+  fi
+  local lines
+  lines=$(tr -d '\r' <"$kErrors" | grep -c .)
+  if [ "$code" -eq 2 ] && [ "$lines" -eq 1 ] && [ ! -e "$out" ]; then
+    echo "ok: $what refused by the $runner renderer: $(tr -d '\r' <"$kErrors")"
+  else
+    fail "$what, $runner renderer: exit code $code, $lines lines, picture left: $([ -e "$out" ] && echo yes || echo no)"
+  fi
+}
+
+store_configuration ScreenShots=1 InfoLine=1
+
+# A record that cannot be written, here because a folder has its name, leaves
+# the shot alone and the saver ends as after any shot.
+unwritable=$kArtefacts/replay-unwritable
+rm -rf "$unwritable.bmp" "$unwritable.vorlunda"
+mkdir -p "$unwritable.vorlunda"
+shoot "$unwritable.bmp" "shot whose record cannot be written"
+rm -rf "$unwritable.vorlunda"
+
+rm -f "$kShot" "$kRecord"
+shoot "$kShot" "shot with its record"
+forget_configuration
+[ -s "$kRecord" ] || { fail "no record beside the shot"; finish_checks; }
+read -r _ width height _ < <(grep '^picture ' "$kRecord")
+read -r _ _ _ _ _ drawn < <(grep -m1 '^area ' "$kRecord")
+drawn_box=${width}x${drawn}+0+0
+echo "record: ${width}x${height}, fractals drawn on $drawn rows, $(grep -c '^fractal' "$kRecord") fractals"
+
+pic=$kArtefacts/replay
+native --replay "$kRecord" -o "$pic-native.bmp" || fail "native replay: $(cat "$kErrors")"
+expect_same "native replay at the shot's size" "$kShot" "$pic-native.bmp"
+windows --replay "$(winepath_of "$kRecord")" -o "$(winepath_of "$pic-windows.bmp")" ||
+  fail "Windows replay: $(cat "$kErrors")"
+expect_same "Windows replay at the shot's size" "$kShot" "$pic-windows.bmp"
+windows --replay "$(winepath_of "$kRecord")" -o "$(winepath_of "$pic-windows.png")" ||
+  fail "Windows replay to PNG: $(cat "$kErrors")"
+expect_same "Windows replay to PNG at the shot's size" "$kShot" "$pic-windows.png"
+
+for factor in 2 4; do
+  size=$((factor * width))x$((factor * height))
+  native --replay "$kRecord" --size "$size" -o "$pic-native-$factor.png" ||
+    fail "native replay at $size: $(cat "$kErrors")"
+  expect_same_fractals "native replay at $size" "$pic-native-$factor.png" "$factor"
+  windows --replay "$(winepath_of "$kRecord")" --size "$size" \
+    -o "$(winepath_of "$pic-windows-$factor.png")" || fail "Windows replay at $size: $(cat "$kErrors")"
+  count=$(compare -metric AE "$pic-native-$factor.png" "$pic-windows-$factor.png" null: 2>&1)
+  if [ "$count" = 0 ]; then
+    echo "ok: Windows and native PNG at $size alike"
+  else
+    fail "Windows and native replays at $size differ in $count pixels"
+  fi
+done
+
+head -n 8 "$kRecord" >"$pic-cut.vorlunda"
+sed 's/^vorlunda-picture-record 1$/vorlunda-picture-record 99/' "$kRecord" >"$pic-later.vorlunda"
+sed 's/^scheme-text .*/scheme-text 11,1,20/' "$kRecord" >"$pic-scheme.vorlunda"
+for runner in native windows; do
+  expect_refused "cut-off record" "$runner" "$pic-cut.vorlunda"
+  expect_refused "record of a later format" "$runner" "$pic-later.vorlunda"
+  expect_refused "record with a broken scheme text" "$runner" "$pic-scheme.vorlunda"
+done
+finish_checks
