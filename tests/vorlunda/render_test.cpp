@@ -41,12 +41,18 @@ std::string ReadFile(const std::string &path) {
 struct RenderRun {
   int exitCode;
   std::string out;
+  std::string err;
 };
 
 RenderRun Render(const std::string &arguments) {
-  const std::string outPath = TempPath("render_stdout.txt");
+  // Each run writes files of its own: under Wine the first PNG written starts
+  // a service process that inherits the run's output files and keeps them open.
+  static int runs = 0;
+  const std::string run = std::to_string(++runs);
+  const std::string outPath = TempPath("render_stdout_" + run + ".txt");
+  const std::string errPath = TempPath("render_stderr_" + run + ".txt");
   std::string command = "\"" + ShellPath(Env("VORLUNDA_RENDER")) + "\" " + arguments + " >\"" +
-                        outPath + "\" 2>\"" + TempPath("render_stderr.txt") + "\"";
+                        outPath + "\" 2>\"" + errPath + "\"";
 #ifdef _WIN32
   // The shell strips the outermost pair of quotes from a line that starts with one.
   command = "\"" + command + "\"";
@@ -55,7 +61,7 @@ RenderRun Render(const std::string &arguments) {
 #ifndef _WIN32
   status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 #endif
-  return {status, ReadFile(outPath)};
+  return {status, ReadFile(outPath), ReadFile(errPath)};
 }
 
 class RenderProgram : public ::testing::Test {
@@ -198,8 +204,9 @@ TEST_F(RenderProgram, RecordedRendersAreDrawnAgainToBmpOrPng) {
   const std::string out = TempPath("again_refused.png");
   std::remove(out.c_str());
   std::ofstream(TempPath("cut.vorlunda")) << "vorlunda-picture-record 1\nprogram x\n";
-  EXPECT_EQ(Render("--replay " + quoted("cut.vorlunda") + " -o \"" + out + "\"").exitCode, 2);
-  EXPECT_EQ(ReadFile(TempPath("render_stderr.txt")).find("cut off") != std::string::npos, true);
+  const RenderRun refused = Render("--replay " + quoted("cut.vorlunda") + " -o \"" + out + "\"");
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("cut off"), std::string::npos) << refused.err;
   EXPECT_TRUE(ReadFile(out).empty());
   EXPECT_EQ(Render("--replay x.vorlunda --seed 3 -o \"" + out + "\"").exitCode, 2);
 }
