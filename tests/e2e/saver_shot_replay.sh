@@ -38,6 +38,9 @@ shoot() {
   start_saver || return 1
   await_drawing "$kArtefacts/replay-screen.png" 20000 >/dev/null ||
     fail "$what: the saver drew next to nothing"
+  # More of the group, when it comes within a few seconds: a record of
+  # several fractals carries what each leaves to the next.
+  await_drawing "$kArtefacts/replay-screen.png" 250000 6 >/dev/null || true
   if ! shot_key_opens_dialog; then
     fail "$what: no save dialog"
     stop_saver
