@@ -131,25 +131,6 @@ double LitKeptShare(const ifsSurface &small, const ifsSurface &large, int factor
   return lit > 0 ? static_cast<double>(kept) / lit : 1.0;
 }
 
-// As LitKeptShare, with both pictures taken in blocks of `block` × `block`.
-double BlocksKeptShare(const ifsSurface &shot, const ifsSurface &replay, int block) {
-  const auto litBlock = [block](const ifsSurface &surface, int bx, int by) {
-    for (int y = by * block; y < (by + 1) * block && y < surface.Height(); ++y)
-      for (int x = bx * block; x < (bx + 1) * block && x < surface.Width(); ++x)
-        if (surface.ReadColour(x, y) != 0)
-          return true;
-    return false;
-  };
-  int lit = 0, kept = 0;
-  for (int by = 0; by * block < shot.Height(); ++by)
-    for (int bx = 0; bx * block < shot.Width(); ++bx)
-      if (litBlock(shot, bx, by)) {
-        ++lit;
-        kept += litBlock(replay, bx, by);
-      }
-  return lit > 0 ? static_cast<double>(kept) / lit : 1.0;
-}
-
 TEST(Replay, LargerSizesDrawTheSameFractalsSharper) {
   const vConfigMgr config = Defaults(false);
   for (std::uint32_t seed = 1; seed <= 4; ++seed) {
@@ -195,7 +176,6 @@ TEST(Replay, MonitorsAreEachDrawnAgainInTheirOwnArea) {
   // Another order of the same orbit lights nearly the same pixels; the
   // sparsest ones, hit once or twice, differ.
   EXPECT_GT(LitKeptShare(*turns.target->Surface(), *again->Surface(), 1), 0.85);
-  EXPECT_GT(BlocksKeptShare(*turns.target->Surface(), *again->Surface(), 2), 0.93);
 }
 
 } // namespace
