@@ -103,6 +103,11 @@ function(vorlunda_test_environment test kind)
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
   endif()
+  if(WIN32 AND kind STREQUAL "script")
+    # Pictures drawn under Wine are compared with the native renderer's, which
+    # the native build beside this one makes.
+    list(APPEND env "VORLUNDA_NATIVE_RENDER=${CMAKE_BINARY_DIR}/../native/vorlunda-render")
+  endif()
   # Labels choose tests by kind and by area (scripts/mutants.sh runs the
   # tests that should see a fault): unit or e2e, and the area the name starts
   # with, as in win32_saver_tests or e2e_settings_edit.

@@ -19,7 +19,6 @@ constexpr std::int32_t kMinDiscards = 1;
 constexpr std::int32_t kMaxDiscards = 1000;
 constexpr double kMaxDimension = 2.0;
 constexpr double kMaxScaling = 10.0;
-constexpr std::int32_t kMaxPerGroup = 1000;
 constexpr double kMaxCentring = 10.0;
 
 // What a version-11 text means for the fields it cannot carry.

@@ -18,6 +18,9 @@ constexpr std::int32_t kNewestSchemeSyntax = 12;
 // the configuration can count such schemes instead of silently dropping them.
 constexpr std::int32_t kSchemeVersionTooNewCode = 1;
 
+// The most fractals a scheme may put in one group.
+constexpr std::int32_t kMaxPerGroup = 1000;
+
 constexpr const char *kCorruptSchemeMessage = "Corrupt scheme definition";
 constexpr const char *kUnrecognizedSyntaxMessage = "Scheme syntax version is unrecognized";
 

@@ -28,6 +28,8 @@ public:
   virtual void Step() {}
   // Just before the screen is captured.
   void BeforeScreenShot() override {}
+  // Once the picture is saved at `path`, while the screen still shows it.
+  virtual void AfterScreenShot(const String &path) { (void)path; }
   virtual HPALETTE GetPalette() { return nullptr; }
   // How long the loop may sleep before Step has work again, in
   // milliseconds; input still wakes it at once.

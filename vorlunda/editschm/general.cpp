@@ -5,7 +5,6 @@
 namespace {
 
 constexpr std::int32_t kMinPerGroup = 1;
-constexpr std::int32_t kMaxPerGroup = 1000;
 constexpr std::int32_t kMaxClearDelay = 60;
 
 constexpr const char *kNameBlank = "The scheme name must not be blank";

@@ -3,6 +3,7 @@
 #include "foundation/random.h"
 #include "vorlunda/areadrawtarget.h"
 #include "vorlunda/factory.h"
+#include "vorlunda/picturerecord.h"
 #include "vorlunda/win32/windowdrawtarget.h"
 
 #include <algorithm>
@@ -85,6 +86,37 @@ void vVorlundaSaver::NextMonitor(std::uint32_t now) {
 void vVorlundaSaver::BeforeScreenShot() {
   if (target_)
     target_->Present();
+}
+
+// The record is an addition to the picture, which is already saved: a record
+// that cannot be written goes without a box of its own, so the saver ends
+// as after any shot.
+void vVorlundaSaver::AfterScreenShot(const String &path) {
+  ifsSurface *surface = target_ ? target_->Surface() : nullptr;
+  if (surface == nullptr || factories_.empty())
+    return;
+  RECT client = {};
+  GetClientRect(window_, &client);
+  vPictureRecord record;
+  record.program = RecordProgram();
+  record.width = client.right;
+  record.height = client.bottom;
+  record.paletteBase = factories_.front()->PaletteBase();
+  record.depth = record.paletteBase >= 0 ? 8 : 24;
+  record.pixelsPerInchX = surface->PixelsPerInchX();
+  record.pixelsPerInchY = surface->PixelsPerInchY();
+  const std::vector<pwScreenRect> &areas = DrawingAreas();
+  for (std::size_t i = 0; i < factories_.size(); ++i) {
+    // One monitor draws on the whole window.
+    const pwScreenRect area =
+        factories_.size() == 1 ? pwScreenRect{0, 0, client.right, client.bottom} : areas[i];
+    record.areas.emplace_back();
+    if (TraceArea(*factories_[i], area.left, area.top, area.right - area.left,
+                  area.bottom - area.top, record.areas.back())
+            .Failed())
+      return;
+  }
+  (void)WriteRecordFile(RecordPathFor(path), record);
 }
 
 // Between groups there is nothing to do until the delay is over.

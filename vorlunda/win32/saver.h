@@ -28,6 +28,8 @@ public:
   void Step() override;
   // The capture reads the window, so it must show everything drawn so far.
   void BeforeScreenShot() override;
+  // Writes beside the picture the record that draws it again.
+  void AfterScreenShot(const String &path) override;
   HPALETTE GetPalette() override;
   std::uint32_t IdleMs() override;
   void Paint(HDC dc, const RECT &rect) override;

@@ -6,6 +6,7 @@
 #include "pallwork/win32/stredit.h"
 #include "vorlunda/editschm/win32/editscheme.h"
 #include "vorlunda/editschm/win32/editschmids.h"
+#include "vorlunda/scheme.h"
 
 namespace {
 
@@ -14,7 +15,6 @@ constexpr std::int32_t kMaxProbability = 100;
 constexpr std::int32_t kProbabilityLine = 1;
 constexpr std::int32_t kProbabilityPage = 10;
 constexpr std::int32_t kMinPerGroup = 1;
-constexpr std::int32_t kMaxPerGroup = 1000;
 constexpr std::int32_t kMaxDelay = 60;
 
 int ControlOf(vGeneralField field) {
