@@ -264,4 +264,56 @@ TEST(VorlundaSaver, EveryMonitorDrawsItsOwnGroupsAndThePrimaryTheLine) {
   EXPECT_NE(saver.PixelAt(primary.left - 1, secondary.bottom - 1), kBluePixel);
 }
 
+// Once the first monitors have drawn a little, they change. Before the time
+// is up, when the loop may be asleep for a group's delay.
+class ReplugSaver : public TimedSaver {
+public:
+  ReplugSaver(vConfigMgr *config, FakePlatform &platform, std::vector<pwMonitor> after)
+      : TimedSaver(nullptr, config), platform_(platform), after_(std::move(after)) {}
+  void Step() override {
+    TimedSaver::Step();
+    if (!changed_ && steps >= kStepsBefore) {
+      changed_ = true;
+      factoriesBefore = FactoryCount();
+      platform_.monitors = after_;
+      SendMessageA(Window(), WM_DISPLAYCHANGE, 32, 0);
+    }
+  }
+  int factoriesBefore = 0;
+
+private:
+  static constexpr int kStepsBefore = 300;
+  FakePlatform &platform_;
+  std::vector<pwMonitor> after_;
+  bool changed_ = false;
+};
+
+// Two monitors become three of other sizes: the window covers the new ones,
+// each draws groups of its own again, and what the old layout drew in the
+// desktop between the new monitors is gone.
+TEST(VorlundaSaver, MonitorsThatChangeWhileItRunsAreLaidOutAgain) {
+  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
+  ScopedFakePlatform fake;
+  fake->monitors = {{{width / 3, 0, width, height}, true}, {{0, 0, width / 3, height}, false}};
+  const pwScreenRect primary = {0, 0, width / 2, height / 2};
+  const pwScreenRect right = {width / 2, 0, width, height * 3 / 4};
+  const pwScreenRect below = {0, height / 2, width / 4, height};
+  vConfigMgr config = ConfigWithInfoLine();
+  ReplugSaver saver(&config, *fake, {{right, false}, {primary, true}, {below, false}});
+  ASSERT_NE(saver.Window(), nullptr);
+  saver.Run();
+  EXPECT_EQ(saver.factoriesBefore, 2);
+  ASSERT_EQ(saver.FactoryCount(), 3);
+  EXPECT_EQ(saver.FactoryAt(0)->DrawWidth(), primary.Width());
+  EXPECT_EQ(saver.FactoryAt(1)->DrawWidth(), right.Width());
+  EXPECT_EQ(saver.FactoryAt(2)->DrawHeight(), below.Height());
+  ASSERT_EQ(saver.pictureWidth, width);
+  for (const pwScreenRect &area : {primary, right, below})
+    EXPECT_GT(saver.LitIn(area.left, area.top, area.right, area.bottom), 100)
+        << "a monitor at " << area.left << "," << area.top << " drew nothing";
+  EXPECT_EQ(saver.LitIn(below.right, primary.bottom, primary.right, height), 0);
+  EXPECT_EQ(saver.LitIn(right.left, right.bottom, width, height), 0);
+  EXPECT_EQ(saver.PixelAt(0, primary.bottom - 1), 0x0000FFu) << "the line moved to the primary";
+}
+
 } // namespace
