@@ -55,7 +55,11 @@ stop() {
 
 # Xvfb shows one monitor. A nested Xephyr with Xinerama places each head
 # where the list says, inside an Xvfb large enough to hold them all, and
-# Wine, told not to ask RandR, takes its monitors from Xinerama.
+# Wine, told not to ask RandR, takes its monitors from Xinerama, the first
+# head the primary with its corner at Windows' origin. The outer display
+# shows the heads as monitors would; Xephyr's own root reads back anything
+# in the parts that no head covers, so only pictures the program takes
+# itself show what was drawn there.
 start_heads() {
   [ $# -gt 0 ] || { echo "no heads given" >&2; exit 2; }
   stop_heads >/dev/null 2>&1
@@ -69,7 +73,9 @@ start_heads() {
     w=${BASH_REMATCH[1]} h=${BASH_REMATCH[2]} x=${BASH_REMATCH[3]} y=${BASH_REMATCH[4]}
     ((x + w > width)) && width=$((x + w))
     ((y + h > height)) && height=$((y + h))
-    screens+=(-screen "$head")
+    # The origin places the head in the X server's screen; the offset of
+    # -screen only places its window on the outer display.
+    screens+=(-origin "$x,$y" -screen "$head")
   done
   local outer="" inner="" n
   for n in $(seq 150 220); do
@@ -87,6 +93,7 @@ start_heads() {
   done
   [ -n "$inner" ] || { echo "no display of heads could be started" >&2; exit 1; }
   echo "$inner" >"$state/display"
+  echo "$outer" >"$state/outer-display"
   export DISPLAY=$inner
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     "$wine_run" wineboot -i >"$state/wineboot.log" 2>&1
@@ -119,7 +126,7 @@ stop_heads() {
       rm -f "$state/$server.pid"
     fi
   done
-  rm -f "$state/display"
+  rm -f "$state/display" "$state/outer-display"
   return 0
 }
 
