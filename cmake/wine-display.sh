@@ -57,8 +57,8 @@ stop() {
 # where the list says, inside an Xvfb large enough to hold them all, and
 # Wine, told not to ask RandR, takes its monitors from Xinerama, the first
 # head the primary with its corner at Windows' origin. The outer display
-# shows the heads as monitors would; Xephyr's own root reads back anything
-# in the parts that no head covers, so only pictures the program takes
+# shows the heads as monitors would; Xephyr's own root reads back undefined
+# pixels in the parts that no head covers, so only pictures the program takes
 # itself show what was drawn there.
 start_heads() {
   [ $# -gt 0 ] || { echo "no heads given" >&2; exit 2; }
