@@ -22,16 +22,25 @@ add_test(NAME wine_heads_start COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-dis
 add_test(NAME wine_heads_stop COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-display.sh stop-heads
                                       ${heads_state} ${heads_run})
 set_tests_properties(wine_heads_start PROPERTIES FIXTURES_SETUP wine_heads TIMEOUT 300
-                                                 RESOURCE_LOCK wine_display)
+                                                 RESOURCE_LOCK wine_heads)
 set_tests_properties(wine_heads_stop PROPERTIES FIXTURES_CLEANUP wine_heads TIMEOUT 60)
 
-# Run like the ordinary tests, but on the heads' display and prefix.
+# Run like the tests of the other lanes, but on the heads' display and
+# prefix, with a scratch folder of their own, one after another.
+set(heads_tmp ${VORLUNDA_TEST_TMP}-heads)
+file(MAKE_DIRECTORY ${heads_tmp})
 function(vorlunda_heads_test test kind)
   vorlunda_test_environment(${test} ${kind})
+  set(drive "")
+  if(kind STREQUAL "windows")
+    set(drive Z:)
+  endif()
   string(REPLACE ";" " " heads "${VORLUNDA_HEADS}")
   set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "WINE=${heads_run}"
-               "VORLUNDA_HEADS=${heads}" "VORLUNDA_HEADS_STATE=${heads_state}")
-  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine_heads LABELS heads)
+               "VORLUNDA_TEST_TMP=${drive}${heads_tmp}" "VORLUNDA_HEADS=${heads}"
+               "VORLUNDA_HEADS_STATE=${heads_state}")
+  set_property(TEST ${test} APPEND PROPERTY LABELS heads)
+  set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine_heads RESOURCE_LOCK wine_heads)
 endfunction()
 
 add_test(NAME win32_saver_heads_tests
