@@ -31,7 +31,7 @@ public:
   void Step() override {
     vVorlundaSaver::Step();
     ++steps;
-    if (GetTickCount() - start_ > kDrawMs && !closing_) {
+    if (ReadyToLook(GetTickCount() - start_) && !closing_) {
       closing_ = true;
       Look();
       PostMessageA(Window(), WM_CLOSE, 0, 0);
@@ -99,6 +99,9 @@ private:
 
   DWORD start_;
   bool closing_ = false;
+
+protected:
+  virtual bool ReadyToLook(DWORD runMs) { return runMs > kDrawMs; }
 };
 
 // The built-in schemes with the information line on.
@@ -267,8 +270,8 @@ TEST(VorlundaSaver, EveryMonitorDrawsItsOwnGroupsAndThePrimaryTheLine) {
   EXPECT_NE(saver.PixelAt(primary.left - 1, secondary.bottom - 1), kBluePixel);
 }
 
-// Once the first monitors have drawn a little, they change. Before the time
-// is up, when the loop may be asleep for a group's delay.
+// Once the first monitors have drawn a little, they change; it looks once
+// every new monitor has drawn a good part of a fractal (or much later).
 class ReplugSaver : public TimedSaver {
 public:
   ReplugSaver(vConfigMgr *config, FakePlatform &platform, std::vector<pwMonitor> after)
@@ -280,15 +283,34 @@ public:
       factoriesBefore = FactoryCount();
       platform_.monitors = after_;
       SendMessageA(Window(), WM_DISPLAYCHANGE, 32, 0);
+      return;
     }
+    for (int i = 0; changed_ && i < FactoryCount() && i < kMostMonitors; ++i)
+      drawn_[i] = drawn_[i] || FactoryAt(i)->Fractal().PointsDrawn() >= kPointsEach;
   }
   int factoriesBefore = 0;
 
+protected:
+  bool ReadyToLook(DWORD runMs) override {
+    bool all = changed_ && FactoryCount() > 0;
+    for (int i = 0; i < FactoryCount() && i < kMostMonitors; ++i)
+      all = all && drawn_[i];
+    if (!all && runMs < kLongestRunMs)
+      return false;
+    // What the last turn drew is on the window too.
+    BeforeScreenShot();
+    return true;
+  }
+
 private:
   static constexpr int kStepsBefore = 300;
+  static constexpr int kPointsEach = 20000;
+  static constexpr DWORD kLongestRunMs = 30000;
+  static constexpr int kMostMonitors = 4;
   FakePlatform &platform_;
   std::vector<pwMonitor> after_;
   bool changed_ = false;
+  bool drawn_[kMostMonitors] = {};
 };
 
 // Two monitors become three of other sizes: the window covers the new ones,
