@@ -43,9 +43,11 @@ function(vorlunda_heads_test test kind)
   set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine_heads RESOURCE_LOCK wine_heads)
 endfunction()
 
+# The several-monitor tests, the previews and the saver window's own tests,
+# but for the one that wants a single monitor.
 add_test(NAME win32_saver_heads_tests
          COMMAND ${heads_run} $<TARGET_FILE:win32_saver_tests>
-                 --gtest_filter=*Monitor*:*Head*:SaverWindow.*-SaverWindow.FullScreenIgnores*)
+                 --gtest_filter=*Monitor*:*Head*:*Preview*:SaverWindow.*-SaverWindow.FullScreenIgnores*)
 vorlunda_heads_test(win32_saver_heads_tests windows)
 
 file(GLOB heads_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/heads/*.sh)
