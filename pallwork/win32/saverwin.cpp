@@ -60,6 +60,17 @@ void pwScreenSaverWindow::HideCursorAtStart() {
   SetClassLongPtrA(window_, GCLP_HCURSOR, 0);
 }
 
+// A monitor was added, taken away or set to another size: the window covers
+// the monitors as they are now, black until they are drawn on again.
+void pwScreenSaverWindow::LayOutAgain() {
+  const pwMonitorLayout layout = WindowLayout(nullptr);
+  areas_ = layout.areas;
+  SetWindowPos(window_, HWND_TOPMOST, layout.window.left, layout.window.top, layout.window.Width(),
+               layout.window.Height(), SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+  MonitorsChanged();
+}
+
 pwScreenSaverWindow::~pwScreenSaverWindow() {
   input_.Restore();
   if (!input_.Preview())
@@ -95,6 +106,10 @@ bool pwScreenSaverWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     break;
   case WM_MOUSEMOVE:
     input_.OnMouseMove();
+    break;
+  case WM_DISPLAYCHANGE:
+    if (!input_.Preview())
+      LayOutAgain();
     break;
   case WM_SYSCOMMAND:
     // No second saver, and the system's close command does not end this one.

@@ -34,6 +34,9 @@ public:
   // How long the loop may sleep before Step has work again, in
   // milliseconds; input still wakes it at once.
   virtual std::uint32_t IdleMs() { return 0; }
+  // The monitors changed and the window now covers them as DrawingAreas
+  // says; whatever was drawn for the old areas is gone.
+  virtual void MonitorsChanged() {}
 
   // Returns once the window has been destroyed.
   void Run();
@@ -71,6 +74,7 @@ private:
   bool AskFileName(String &path);
   [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
   void HideCursorAtStart();
+  void LayOutAgain();
   void SleepUntilInput(std::uint32_t timeoutMs);
 
   HWND owner_;                    // not owned

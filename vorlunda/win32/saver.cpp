@@ -40,7 +40,9 @@ const vFactory *vVorlundaSaver::FactoryAt(int index) const {
 // Started by the first step, once the window is shown and its size final, so
 // the factory measures the real client area, font and display.
 void vVorlundaSaver::StartDrawing() {
-  SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  if (!seeded_)
+    SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  seeded_ = true;
   target_ = std::make_unique<vWindowDrawTarget>(window_, Preview());
   const std::vector<pwScreenRect> &areas = DrawingAreas();
   if (areas.size() <= 1) {
@@ -60,14 +62,30 @@ void vVorlundaSaver::StartDrawing() {
   }
 }
 
+// The factories go before the targets they draw on.
+void vVorlundaSaver::StopDrawing() {
+  factories_.clear();
+  monitors_.clear();
+  target_.reset();
+  turn_ = 0;
+}
+
+// Fresh groups on the new layout from the next step on, whose targets
+// measure the window at its new size; a shot being saved finishes first.
+void vVorlundaSaver::MonitorsChanged() { layOutAgain_ = true; }
+
 void vVorlundaSaver::Step() {
   if (window_ == nullptr)
     return;
-  if (factories_.empty())
-    StartDrawing();
   // Nothing is drawn once a shot has started: the saved picture is the one on screen.
   if (ShotInProgress())
     return;
+  if (layOutAgain_) {
+    layOutAgain_ = false;
+    StopDrawing();
+  }
+  if (factories_.empty())
+    StartDrawing();
   const std::uint32_t now = GetTickCount();
   if (factories_.size() > 1 &&
       (now - turnStart_ >= kTurnMs || factories_[turn_]->WaitLeft(now) > 0))
