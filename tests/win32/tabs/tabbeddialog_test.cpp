@@ -1,9 +1,9 @@
 #include "pallwork/win32/tabbeddialog.h"
 
 #include "tests/win32/support/childrun.h"
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/support/windowshot.h"
 #include "tests/win32/tabs/tabids.h"
 
