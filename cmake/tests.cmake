@@ -133,6 +133,10 @@ function(vorlunda_gtest name dir)
     return()
   endif()
   file(GLOB support CONFIGURE_DEPENDS ${dir}/support/*.cpp)
+  # A support seam's two sides sit in support/win32/ and support/native/, as
+  # the product's do.
+  file(RELATIVE_PATH support_dir ${PROJECT_SOURCE_DIR} ${dir}/support)
+  vorlunda_platform_sources(platform_support ${support_dir})
   file(GLOB resources CONFIGURE_DEPENDS ${dir}/*.rc)
   if(resources AND resource_parts)
     # A test's script may include the product's templates, which the resource
@@ -142,7 +146,7 @@ function(vorlunda_gtest name dir)
   if(WIN32)
     list(APPEND resources ${PROJECT_SOURCE_DIR}/tests/win32/manifest.rc)
   endif()
-  add_executable(${name} ${sources} ${support} ${resources})
+  add_executable(${name} ${sources} ${support} ${platform_support} ${resources})
   target_link_libraries(${name} PRIVATE ${ARGN} vorlunda_test_support ${VORLUNDA_ALL_LIBS}
                         ${VORLUNDA_GTEST_MAIN})
   if(WIN32)

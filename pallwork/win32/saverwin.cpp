@@ -49,7 +49,7 @@ pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPasswor
   primaryButton_ = GetSystemMetrics(SM_SWAPBUTTON) != 0 ? VK_RBUTTON : VK_LBUTTON;
   if (!input_.Preview())
     HideCursorAtStart();
-  input_.SetSaverRunning(0);
+  input_.ReportSaverRunning(true);
 }
 
 void pwScreenSaverWindow::HideCursorAtStart() {
@@ -159,7 +159,7 @@ bool pwScreenSaverWindow::PumpMessages(bool wait) {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     if (GetMessageA(&message, nullptr, 0, 0) == 0) {
-      input_.SetSaverRunning(1);
+      input_.ReportSaverRunning(false);
       return true;
     }
     TranslateMessage(&message);

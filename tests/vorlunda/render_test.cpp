@@ -1,3 +1,5 @@
+#include "tests/vorlunda/support/shellcommand.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,10 +9,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 // Runs the renderer program itself, so exit codes and output are what a user
 // sees.
 namespace {
@@ -18,15 +16,6 @@ namespace {
 std::string Env(const char *name) {
   const char *value = std::getenv(name);
   return value ? value : "";
-}
-
-// The Windows command shell takes only backslashes in a program's path.
-std::string ShellPath(std::string path) {
-#ifdef _WIN32
-  for (char &c : path)
-    c = c == '/' ? '\\' : c;
-#endif
-  return path;
 }
 
 std::string TempPath(const std::string &leaf) {
@@ -51,17 +40,9 @@ RenderRun Render(const std::string &arguments) {
   const std::string run = std::to_string(++runs);
   const std::string outPath = TempPath("render_stdout_" + run + ".txt");
   const std::string errPath = TempPath("render_stderr_" + run + ".txt");
-  std::string command = "\"" + ShellPath(Env("VORLUNDA_RENDER")) + "\" " + arguments + " >\"" +
-                        outPath + "\" 2>\"" + errPath + "\"";
-#ifdef _WIN32
-  // The shell strips the outermost pair of quotes from a line that starts with one.
-  command = "\"" + command + "\"";
-#endif
-  int status = std::system(command.c_str());
-#ifndef _WIN32
-  status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-  return {status, ReadFile(outPath), ReadFile(errPath)};
+  const std::string command = "\"" + ShellPath(Env("VORLUNDA_RENDER")) + "\" " + arguments +
+                              " >\"" + outPath + "\" 2>\"" + errPath + "\"";
+  return {RunShellCommand(command), ReadFile(outPath), ReadFile(errPath)};
 }
 
 class RenderProgram : public ::testing::Test {
