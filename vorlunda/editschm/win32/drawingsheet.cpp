@@ -26,8 +26,14 @@ int ControlOf(vDrawingField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditDrawingSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeDrawingSheet(dialog, pair);
+}
+
 vEditSchemeDrawingSheet::vEditSchemeDrawingSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_DRAWING, pair, kFirstSheetHelpTopic + 1) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_DRAWING, "Drawing", HelpContextOf(vHelpWindow::EditDrawingSheet)},
+          pair) {}
 
 void vEditSchemeDrawingSheet::MakeControls() {
   colours_ = MakeControl<pwComboBox>(IDC_DRAW_COLOURS);

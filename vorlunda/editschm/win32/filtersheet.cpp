@@ -14,8 +14,14 @@ int ControlOf(vFilterField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditFilterSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeFilterSheet(dialog, pair);
+}
+
 vEditSchemeFilterSheet::vEditSchemeFilterSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_FILTER, pair, kFirstSheetHelpTopic + 3) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_FILTER, "Filter", HelpContextOf(vHelpWindow::EditFilterSheet)},
+          pair) {}
 
 bool vEditSchemeFilterSheet::OnInitDialog(HWND) {
   discards_ = MakeControl<pwIntEdit>(IDC_FILT_DISCARDS);

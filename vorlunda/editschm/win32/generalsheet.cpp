@@ -26,8 +26,14 @@ int ControlOf(vGeneralField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditGeneralSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeGeneralSheet(dialog, pair);
+}
+
 vEditSchemeGeneralSheet::vEditSchemeGeneralSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_GENERAL, pair, kFirstSheetHelpTopic) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_GENERAL, "General", HelpContextOf(vHelpWindow::EditGeneralSheet)},
+          pair) {}
 
 bool vEditSchemeGeneralSheet::OnInitDialog(HWND) {
   name_ = MakeControl<pwStrEdit>(IDC_GEN_NAME, kCharNoSlashes);

@@ -27,8 +27,14 @@ int ControlOf(const vRulesField &field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditRulesSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeRulesSheet(dialog, pair);
+}
+
 vEditSchemeRulesSheet::vEditSchemeRulesSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_RULES, pair, kFirstSheetHelpTopic + 2) {}
+    : vEditSchemeSheet(dialog,
+                       {IDD_EDITSCHEME_RULES, "Rules", HelpContextOf(vHelpWindow::EditRulesSheet)},
+                       pair) {}
 
 bool vEditSchemeRulesSheet::OnInitDialog(HWND) {
   for (int row = 0; row < kRuleSystemCount; ++row) {

@@ -1,16 +1,20 @@
-#include "tests/win32/support/controlinput.h"
-
-#include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/userinput.h"
 
 #include <cstring>
 #include <vector>
 
-int ControlCensus::made = 0;
-int ControlCensus::gone = 0;
-
 namespace {
 
 constexpr int kAbsoluteScale = 65535;
+
+INPUT KeyInput(WORD virtualKey, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
 
 INPUT MouseInput(DWORD flags) {
   INPUT input = {};
@@ -39,6 +43,22 @@ void Clicks(POINT screen, int count) {
 }
 
 } // namespace
+
+void PressKey(WORD virtualKey, bool control, bool shift) {
+  INPUT inputs[6];
+  UINT count = 0;
+  if (control)
+    inputs[count++] = KeyInput(VK_CONTROL, false);
+  if (shift)
+    inputs[count++] = KeyInput(VK_SHIFT, false);
+  inputs[count++] = KeyInput(virtualKey, false);
+  inputs[count++] = KeyInput(virtualKey, true);
+  if (shift)
+    inputs[count++] = KeyInput(VK_SHIFT, true);
+  if (control)
+    inputs[count++] = KeyInput(VK_CONTROL, true);
+  SendInput(count, inputs, sizeof(INPUT));
+}
 
 void TypeText(const char *text) {
   for (const char *p = text; *p != '\0'; ++p) {
