@@ -152,3 +152,17 @@ if(WIN32)
     endforeach()
   endif()
 endif()
+
+# The saver for X displays on virtual displays of their own, driven by the
+# screen-saver daemon too. They share the daemon's user, so one runs at a time.
+if(TARGET vorlunda AND NOT VORLUNDA_SANITIZE)
+  file(GLOB x11_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/x11/*.sh)
+  foreach(script ${x11_scripts})
+    get_filename_component(stem ${script} NAME_WE)
+    add_test(NAME x11_${stem} COMMAND bash ${script})
+    vorlunda_test_environment(x11_${stem} native)
+    set_property(TEST x11_${stem} APPEND PROPERTY ENVIRONMENT "VORLUNDA_X11=$<TARGET_FILE:vorlunda>"
+                 "VORLUNDA_DEB=${VORLUNDA_DEB}")
+    set_tests_properties(x11_${stem} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK x11_daemon_user)
+  endforeach()
+endif()
