@@ -105,6 +105,7 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
 endforeach()
 vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
 vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
+vorlunda_gtest(xsaver_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/xsaver)
 
 # The built help files read back natively: the tool's readers are compiled
 # into the test, so the sanitizer build checks them too.

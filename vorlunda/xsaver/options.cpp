@@ -52,9 +52,12 @@ bool ParseUnsigned(const char *text, int base, std::uint32_t &value) {
   return true;
 }
 
+// Control characters of the argument are shown as '?', so the message stays
+// one line on a terminal whatever was passed.
 Error Problem(const char *what, const char *argument) {
   String message(what);
-  message += argument;
+  for (const char *c = argument; *c != '\0'; ++c)
+    message += static_cast<unsigned char>(*c) < 0x20 || *c == 0x7f ? '?' : *c;
   message += " (see --help)";
   return MakeError(message);
 }
@@ -127,7 +130,7 @@ Error ParseXSaverOptions(int argc, const char *const *argv, vXSaverOptions &opti
       return Problem("missing value for ", argument);
     if (!ApplyValue(option->id, argv[++i], options)) {
       String what("invalid value for ");
-      what += argument;
+      what += argument; // a known option: nothing to hide
       what += ": ";
       return Problem(what, argv[i]);
     }
