@@ -12,7 +12,7 @@ command -v Xephyr >/dev/null || fail "Xephyr is missing (Debian package xserver-
 x11_start_display 1600x1200x24
 host=$DISPLAY
 fdfile="$X11_SCRATCH/xephyr.fd"
-Xephyr -displayfd 3 +xinerama -screen 800x600+0+0 -screen 640x480+800+0 -ac -nolisten tcp \
+Xephyr -displayfd 3 +xinerama -screen 800x600+0+0 -screen 640x480+800+0 -ac -noreset -nolisten tcp \
   3>"$fdfile" >"$X11_SCRATCH/xephyr.log" 2>&1 &
 X11_PIDS+=($!)
 for (( i = 0; i < 100; i++ )); do

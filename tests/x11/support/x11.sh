@@ -43,11 +43,12 @@ x11_wait_gone() {
   ! x11_alive "$pid"
 }
 
-# Starts a virtual display (Xvfb, or $3 such as Xephyr) of screen $1 and
+# Starts a virtual display (Xvfb) of screen $1, kept as it is when its
+# last client leaves (no server reset), and
 # sets DISPLAY to it. Any client may connect: the daemon's user too.
 x11_start_display() {
   local screen=$1 fdfile="$X11_SCRATCH/displayfd.$RANDOM" i
-  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac 3>"$fdfile" >/dev/null 2>&1 &
+  Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp -ac -noreset 3>"$fdfile" >/dev/null 2>&1 &
   X11_PIDS+=($!)
   for (( i = 0; i < 100; i++ )); do
     [ -s "$fdfile" ] && break
