@@ -59,13 +59,14 @@ for signal in TERM INT; do
   sleep 0.2
   x11_alive "$saver" || fail "a key pressed elsewhere ended the program"
   kill "-$signal" "$saver"
+  x11_wait_gone "$saver" 5 || fail "SIG$signal did not end the program"
   status=0
   wait "$saver" || status=$?
   [ "$status" -eq 0 ] || fail "SIG$signal ended the program with $status"
 done
 
 for key in Escape q; do
-  "$program" -window &
+  "$program" -window 2>/dev/null &
   saver=$!
   X11_PIDS+=("$saver")
   window=$(xdotool search --sync --name '^Vorlunda$' | head -n1)

@@ -38,5 +38,6 @@ x11_count_lit >/dev/null
 [ "$(blue_in 100x2+650+597)" -eq 200 ] || fail "no information line along the first head"
 [ "$(blue_in 100x2+1300+477)" -eq 0 ] || fail "an information line on the second head"
 kill -TERM "$saver"
+x11_wait_gone "$saver" 5 || fail "SIGTERM did not end the program"
 wait "$saver" || fail "the program did not end with 0 on SIGTERM"
 echo "PASS"
