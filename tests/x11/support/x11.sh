@@ -11,10 +11,11 @@ X11_USER=vorlunda-e2e
 x11_cleanup() {
   local pid
   [ -z "${X11_HOME:-}" ] || x11_command -exit 2>/dev/null || true
-  for pid in "${X11_PIDS[@]}"; do
+  local i
+  # Newest first, so the programs end before the displays they draw on.
+  for (( i = ${#X11_PIDS[@]} - 1; i >= 0; i-- )); do
+    pid=${X11_PIDS[i]}
     kill "$pid" 2>/dev/null || true
-  done
-  for pid in "${X11_PIDS[@]}"; do
     wait "$pid" 2>/dev/null || true
   done
   rm -rf "$X11_SCRATCH"
