@@ -5,7 +5,7 @@ packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-po
           xvfb xauth xdotool x11-utils imagemagick googletest libbenchmark-dev clang-format
           halibut libchm-bin wixl msitools
           libx11-dev libxext-dev libxinerama-dev libxrandr-dev xscreensaver xserver-xephyr
-          lintian dpkg-dev)
+          lintian dpkg-dev procps)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
