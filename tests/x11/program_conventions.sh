@@ -20,10 +20,11 @@ expect_usage_error() {
 }
 expect_usage_error -no-such-option
 expect_usage_error --seed 12x
-expect_usage_error -window-id 0
 expect_usage_error --scheme
 expect_usage_error --scheme "No such scheme"
-"$program" --help | grep -q -- "--window-id ID" || fail "--help does not list --window-id"
+for option in root window window-id scheme seed info list check display help; do
+  "$program" --help | grep -q -- "--$option" || fail "--help does not list --$option"
+done
 
 # A configuration of one scheme of the user's own, a line that is no value
 # and a scheme text that does not read.

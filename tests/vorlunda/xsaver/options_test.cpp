@@ -77,14 +77,6 @@ TEST(XSaverOptions, BadCommandLinesGetOneLineNamingTheProblem) {
   }
 }
 
-TEST(XSaverOptions, HelpListsEveryOptionWithItsValue) {
-  const std::string help(XSaverHelp("vorlunda").CStr());
-  for (const char *option : {"--root", "--window ", "--window-id ID", "--scheme NAME", "--seed N",
-                             "--info", "--list", "--check TEXT", "--display NAME", "--help"})
-    EXPECT_NE(help.find(option), std::string::npos) << option;
-  EXPECT_EQ(help.rfind("usage: vorlunda", 0), 0u);
-}
-
 // Where the drawing goes: an explicit window wins, then the daemon's.
 TEST(XSaverOptions, WindowPickPrefersTheCommandLineThenTheDaemon) {
   const struct {
