@@ -126,7 +126,7 @@ void pwFileRegistry::StoreValue(const String &section, const String &name, const
                      static_cast<std::uint32_t>(stored.size() + 1));
   }
   memory_.CloseKey(key);
-  origins_.push_back(Origin{section, name, number});
+  values_.push_back(pwFileValue{section, name, number});
 }
 
 Error pwFileRegistry::ReadFile(const char *path) {
@@ -151,9 +151,9 @@ Error pwFileRegistry::ReadFile(const char *path) {
 }
 
 int pwFileRegistry::LineOf(const char *key, const char *name) const {
-  for (const Origin &origin : origins_)
-    if (SameName(origin.key, key) && SameName(origin.name, name))
-      return origin.line;
+  for (const pwFileValue &value : values_)
+    if (SameName(value.key, key) && SameName(value.name, name))
+      return value.line;
   return 0;
 }
 

@@ -8,6 +8,13 @@
 #include <cstdint>
 #include <vector>
 
+// A value of a registry file, where it was read.
+struct pwFileValue {
+  String key;
+  String name;
+  int line;
+};
+
 // A line of a registry file that was skipped, and why.
 struct pwFileProblem {
   int line = 0; // from 1
@@ -41,6 +48,8 @@ public:
   [[nodiscard]] Error ReadFile(const char *path);
 
   const std::vector<pwFileProblem> &Problems() const { return problems_; }
+  // Every value read, in the file's order.
+  const std::vector<pwFileValue> &Values() const { return values_; }
   // The line a value was read from, or 0.
   int LineOf(const char *key, const char *name) const;
 
@@ -56,18 +65,12 @@ public:
                  std::uint32_t *type) override;
 
 private:
-  struct Origin {
-    String key;
-    String name;
-    int line;
-  };
-
   void ReadLine(String line, int number, String &section);
   void StoreValue(const String &section, const String &name, const String &value, int number);
   void Skip(int number, const char *reason);
 
   String key_;
   pwMemoryRegistry memory_;
-  std::vector<Origin> origins_;
+  std::vector<pwFileValue> values_;
   std::vector<pwFileProblem> problems_;
 };
