@@ -34,6 +34,10 @@ constexpr int kHeight = 1080;
 constexpr int kRuleCount = 3;
 constexpr std::int32_t kWaitSeconds = 10;
 
+// The same fractal's drawing steps into plain memory: the engine's own cost,
+// which the X11 path adds its puts to.
+void MemoryDrawStep(benchmark::State &state);
+
 // A fixed three-rule fractal fitted to the surface, as the factory prepares one.
 void BuildFractal(ifsGuiFractal &fractal, const ifsSurface &surface) {
   SeedRandom(4711);
@@ -65,6 +69,15 @@ Display *SharedDisplay() {
 }
 
 bool HasDisplay() { return SharedDisplay() != nullptr; }
+
+void MemoryDrawStep(benchmark::State &state) {
+  ifsMemorySurface surface(kWidth, kHeight);
+  ifsGuiFractal fractal;
+  BuildFractal(fractal, surface);
+  for (auto _ : state)
+    fractal.DrawStep(surface);
+  state.SetItemsProcessed(state.iterations() * kBatchPoints);
+}
 
 Window OpenWindow(Display *display) {
   const int screen = DefaultScreen(display);
@@ -110,6 +123,7 @@ void X11DrawStep(benchmark::State &state) {
 }
 
 BENCHMARK(BareChaosGame);
+BENCHMARK(MemoryDrawStep);
 BENCHMARK(X11DrawStep)->Arg(1)->Arg(0);
 
 // One quick fractal a group, then the scheme's delay.

@@ -58,6 +58,7 @@ private:
   // Only when the image's pixels are not the surface's own.
   std::unique_ptr<std::uint32_t[]> own_;
   std::uint32_t lastPut_ = 0;
+  std::uint32_t batches_ = 0;
   void (*afterPut_)(void *, const ifsPixelRect &) = nullptr;
   void *afterPutContext_ = nullptr;
 };
