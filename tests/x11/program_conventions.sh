@@ -49,7 +49,8 @@ grep -q "vorlunda.conf:5: skipped: no \"=\" between a name and a value" "$X11_SC
 grep -q "vorlunda.conf:6: skipped: " "$X11_SCRATCH/err" || fail "the broken scheme was not reported"
 [ "$(md5sum <"$conf")" = "$before" ] || fail "reading changed the file"
 
-x11_start_display 640x480x24
+# Larger than a window of its own (800 x 600), so the window can grow.
+x11_start_display 1024x768x24
 for signal in TERM INT; do
   "$program" -root --scheme "My ferns" 2>/dev/null &
   saver=$!
@@ -72,6 +73,11 @@ for key in Escape q; do
   X11_PIDS+=("$saver")
   window=$(xdotool search --sync --name '^Vorlunda$' | head -n1)
   x11_wait_lit 500 15 || fail "nothing drawn in its own window"
+  if [ "$key" = q ]; then
+    # Made larger, the window is drawn to its new corner.
+    xdotool windowsize "$window" 1000 700
+    x11_wait_lit 50 15 190x90+810+610 || fail "the resized window was not drawn to its new size"
+  fi
   xdotool key --window "$window" "$key"
   x11_wait_gone "$saver" 5 || fail "$key did not close its own window"
   status=0
