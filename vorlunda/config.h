@@ -10,6 +10,11 @@
 // Where the configuration lives, under the current user's hive.
 constexpr const char *kConfigKey = "Control Panel\\Screen Saver.Vorlunda";
 constexpr const char *kSchemesKey = "Control Panel\\Screen Saver.Vorlunda\\Schemes";
+// The general values of the configuration key; all but the directory are numbers.
+constexpr const char *kScreenShotsValue = "ScreenShots";
+constexpr const char *kScreenShotDirectoryValue = "ScreenShotDirectory";
+constexpr const char *kInfoLineValue = "InfoLine";
+constexpr const char *kHighestVersionValue = "HighestVersion";
 
 // A scheme under its name; the configuration owns every pair it holds.
 struct vNameSchemePair {

@@ -8,11 +8,6 @@
 
 namespace {
 
-constexpr const char *kScreenShotsValue = "ScreenShots";
-constexpr const char *kScreenShotDirectoryValue = "ScreenShotDirectory";
-constexpr const char *kInfoLineValue = "InfoLine";
-constexpr const char *kHighestVersionValue = "HighestVersion";
-
 constexpr const char *kNoSchemesMessage = "No schemes were found";
 
 std::uint32_t Flag(bool value) { return value ? 1u : 0u; }
