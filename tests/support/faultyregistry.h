@@ -7,6 +7,7 @@
 // The calls of a registry backend, for aiming injected failures.
 enum class RegCall {
   CreateKey,
+  OpenKeyForReading,
   CloseKey,
   QueryValue,
   SetValue,
@@ -30,8 +31,10 @@ public:
 
   bool HasKey(const char *path) const { return memory_.HasKey(path); }
   int OpenKeyCount() const { return memory_.OpenKeyCount(); }
+  void SetKeyReadOnly(const char *path) { memory_.SetKeyReadOnly(path); }
 
   long CreateKey(const char *path, pwRegKey *key) override;
+  long OpenKeyForReading(const char *path, pwRegKey *key) override;
   long CloseKey(pwRegKey key) override;
   long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
                   std::uint32_t *size) override;
