@@ -9,6 +9,11 @@
 // Changes to one key that can be taken back. Each value is copied as it stood
 // before its first change here; a value that cannot be copied is not changed.
 // RollBack puts every changed value back, the newest change first.
+//
+// A write of what the value already holds is left out. The program reads text
+// in the system's code page, so a value holding characters beyond it reads
+// with '?' in their place; written back it would lose them, although nobody
+// changed it.
 class pwRegistryUndo {
 public:
   explicit pwRegistryUndo(pwRegistryMgr &key) : key_(key) {}
@@ -23,7 +28,11 @@ public:
   void RollBack();
 
 private:
-  Error Remember(const char *name);
+  // Copies the value unless it already holds `type` and `data`; `unchanged`
+  // tells which.
+  Error Remember(const char *name, std::uint32_t type, const unsigned char *data,
+                 std::uint32_t size, bool &unchanged);
+  bool IsRemembered(const char *name) const;
 
   pwRegistryMgr &key_; // not owned
   DynArray<pwRegValueCopy> saved_;

@@ -21,4 +21,9 @@ public:
   void SetSelection(int start, int end);
   // EM_LIMITTEXT: the most characters the field takes.
   void SetLimit(int characters);
+
+private:
+  // The program keeps the system's ANSI code page; a character that page
+  // cannot hold would be stored as '?', so it is refused like any other.
+  void DropUnrepresentable();
 };

@@ -432,6 +432,26 @@ TEST_F(ConfigRegistryFaults, RefusedSchemeWriteLeavesTheRegistryAsItWas) {
   EXPECT_EQ(ReadGeneralDword("ScreenShots"), 0u);
 }
 
+// A value is read in the system's code page, so one that holds characters
+// beyond it reads with '?' in their place: writing it back unchanged would
+// lose them. A plain OK therefore writes nothing at all.
+TEST_F(ConfigRegistryFaults, StoreWritesOnlyWhatChanged) {
+  WriteRaw("Mine", kMineText);
+  {
+    pwRegistryMgr general(kConfigKey);
+    ASSERT_TRUE(general.WriteString("ScreenShotDirectory", "C:\\users\\??\\shots").Succeeded());
+  }
+  for (const char *name : {"ScreenShots", "InfoLine"})
+    WriteGeneralDword(name, 0);
+  WriteGeneralDword("HighestVersion", 12);
+  vConfigMgr config;
+  ASSERT_TRUE(config.Load().Succeeded());
+  memory_.FailNext(RegCall::SetValue, 100, kAccessDenied);
+  EXPECT_TRUE(config.Store().Succeeded());
+  config.screenShots = true;
+  EXPECT_STREQ(config.Store().Message(), "Unable to write the 'ScreenShots' registry value");
+}
+
 TEST_F(ConfigRegistryFaults, ReadingCreatesNoKey) {
   vConfigMgr config;
   EXPECT_STREQ(config.Load().Message(), "No schemes were found");

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -203,7 +204,19 @@ TEST_F(Spinning, DoubleStepsWithinToleranceAndFormats) {
   Spin(decimal->Window(), SB_LINEDOWN);
   EXPECT_EQ(decimal->textWrites, writes + 1); // only the SetText
   decimal->SetText("");
-  EXPECT_DOUBLE_EQ(decimal->GetValue(), 0.0);
+  EXPECT_TRUE(std::isnan(decimal->GetValue())); // not 0.0: the field's check fails it
+}
+
+// Longer texts than a number needs, and numbers beyond 32 bits, as typed.
+TEST_F(Typing, NumbersReadWhatTheFieldShows) {
+  Prepare(decimal, "", 0, 0);
+  Type(decimal, "00000000000000000000000000000001.5");
+  EXPECT_DOUBLE_EQ(decimal->GetValue(), 1.5);
+  Prepare(integer, "", 0, 0);
+  Type(integer, "000000000000000000000000000005");
+  EXPECT_EQ(integer->GetValue(), 5);
+  integer->SetText("4294967301");
+  EXPECT_EQ(integer->GetValue(), 2147483647);
 }
 
 // The arrows of the field's own scroll bar, pressed with the mouse.
