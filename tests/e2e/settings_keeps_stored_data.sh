@@ -1,0 +1,102 @@
+#!/bin/bash
+# What the user stored survives the settings: schemes of a later version,
+# values the writer could not keep, and a store that fails part way.
+set -u
+set -o pipefail
+
+source "$(dirname "$0")/support/saver.sh"
+source "$(dirname "$0")/support/dialog.sh"
+
+readonly kBuiltIn=13
+readonly kLaterText='13,1,40,0.200000,5,FullRandom,Solid,a field of version 13'
+readonly kMineText='11,1,20,0.400000,2,Experimental,Ferns'
+readonly kTinyText='11,1,20,0.0000004,2,Experimental,Ferns'
+readonly kErrorTitle='Error storing configuration'
+
+# Answers the load warning and waits for the dialog behind it.
+pass_warning() {
+  if ! probe wait Warning >/dev/null; then
+    fail "no warning before the dialog"
+    return 1
+  fi
+  activate_window Warning
+  keys Return
+  probe wait "$kSettingsTitle" >/dev/null || { fail "no dialog after the warning"; return 1; }
+  activate_window "$kSettingsTitle"
+}
+
+# Every stored scheme of a later version: the user is warned, and OK leaves
+# those schemes and the general values as they were.
+forget_configuration
+"$WINE" reg add "$kSaverKey" /v ScreenShots /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$WINE" reg add "$kSaverKey" /v ScreenShotDirectory /t REG_SZ /d 'C:\shots' /f >/dev/null 2>&1
+for name in Solid Ferns; do
+  "$WINE" reg add "$kSchemesKey" /v "$name" /t REG_SZ /d "$kLaterText" /f >/dev/null 2>&1
+done
+if start_settings --no-wait && pass_warning; then
+  await_probe "the built-in schemes of free names are listed" $((kBuiltIn - 2)) lbcount "$kSettingsTitle" sheet:100
+  click_ok
+  expect_settings_end "OK with later schemes only"
+  for name in Solid Ferns; do
+    [ "$(stored_scheme "$name")" = "$kLaterText" ] ||
+      fail "the later '$name' was overwritten: $(stored_scheme "$name")"
+  done
+  [ "$(reg_value "$kSaverKey" ScreenShots)" = "REG_DWORD 0x1" ] ||
+    fail "screen shots were reset: $(reg_value "$kSaverKey" ScreenShots)"
+  [ "$(reg_value "$kSaverKey" ScreenShotDirectory)" = 'REG_SZ C:\shots' ] ||
+    fail "the folder was reset: $(reg_value "$kSaverKey" ScreenShotDirectory)"
+  echo "ok: OK kept the later schemes and the general values"
+fi
+
+# A density six decimals would write as 0 is not taken in, so OK cannot
+# write it back as a text the next start rejects.
+forget_configuration
+store_configuration HighestVersion=12
+"$WINE" reg add "$kSchemesKey" /v Tiny /t REG_SZ /d "$kTinyText" /f >/dev/null 2>&1
+if start_settings; then
+  expect_probe "the tiny density is not listed" $kBuiltIn scheme_count
+  keys alt+c
+  await_probe "a copy is added" $((kBuiltIn + 1)) lbcount "$kSettingsTitle" sheet:100
+  click_ok
+  expect_settings_end "OK beside a tiny density"
+  [ "$(stored_scheme Tiny)" = "$kTinyText" ] || fail "Tiny was rewritten: $(stored_scheme Tiny)"
+fi
+
+# Delete "Aaa", copy a scheme whose copy's name the registry refuses, OK:
+# the store fails, and after Cancel "Aaa" is still there.
+forget_configuration
+store_configuration HighestVersion=12
+long=Z$(printf '%16370s' '' | tr ' ' z)
+"$WINE" reg add "$kSchemesKey" /v Aaa /t REG_SZ /d "$kMineText" /f >/dev/null 2>&1
+"$WINE" reg add "$kSchemesKey" /v "$long" /t REG_SZ /d "$kMineText" /f >/dev/null 2>&1
+if start_settings; then
+  count=$((kBuiltIn + 2))
+  expect_probe "both schemes are listed" $count scheme_count
+  click_list_item "$kSettingsTitle" sheet:100 0
+  await_probe "Aaa is selected" 0 lbsel "$kSettingsTitle" sheet:100
+  keys alt+d
+  await_probe "Aaa is deleted" $((count - 1)) lbcount "$kSettingsTitle" sheet:100
+  click_list_item "$kSettingsTitle" sheet:100 $((count - 2))
+  await_probe "the long name is selected" $((count - 2)) lbsel "$kSettingsTitle" sheet:100
+  keys alt+c
+  await_probe "its copy is added" $count lbcount "$kSettingsTitle" sheet:100
+  click_ok
+  if probe wait "$kErrorTitle" >/dev/null; then
+    echo "ok: the failed store is reported"
+    activate_window "$kErrorTitle"
+    keys Return
+    probe gone "$kErrorTitle" >/dev/null || fail "the error box stayed open"
+    activate_window "$kSettingsTitle"
+    click_cancel
+    expect_settings_end "Cancel after the failed store"
+  else
+    fail "OK stored a name the registry should refuse"
+    click_cancel
+    expect_settings_end "Cancel"
+  fi
+  [ "$(stored_scheme Aaa)" = "$kMineText" ] || fail "Aaa was lost: '$(stored_scheme Aaa)'"
+  [ "$(stored_scheme Autumn)" != "" ] || fail "Autumn was lost"
+fi
+
+forget_configuration
+finish_checks
