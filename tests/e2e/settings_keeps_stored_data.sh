@@ -29,6 +29,7 @@ pass_warning() {
 # those schemes and the general values as they were.
 forget_configuration
 "$WINE" reg add "$kSaverKey" /v ScreenShots /t REG_DWORD /d 1 /f >/dev/null 2>&1
+"$WINE" reg add "$kSaverKey" /v HighestVersion /t REG_DWORD /d 13 /f >/dev/null 2>&1
 "$WINE" reg add "$kSaverKey" /v ScreenShotDirectory /t REG_SZ /d 'C:\shots' /f >/dev/null 2>&1
 for name in Solid Ferns; do
   "$WINE" reg add "$kSchemesKey" /v "$name" /t REG_SZ /d "$kLaterText" /f >/dev/null 2>&1
@@ -54,7 +55,7 @@ forget_configuration
 store_configuration HighestVersion=12
 "$WINE" reg add "$kSchemesKey" /v Tiny /t REG_SZ /d "$kTinyText" /f >/dev/null 2>&1
 if start_settings; then
-  expect_probe "the tiny density is not listed" $kBuiltIn scheme_count
+  expect_probe "the tiny density is not listed" $kBuiltIn lbcount "$kSettingsTitle" sheet:100
   keys alt+c
   await_probe "a copy is added" $((kBuiltIn + 1)) lbcount "$kSettingsTitle" sheet:100
   click_ok
@@ -66,17 +67,20 @@ fi
 # the store fails, and after Cancel "Aaa" is still there.
 forget_configuration
 store_configuration HighestVersion=12
-long=Z$(printf '%16370s' '' | tr ' ' z)
+# The longest name the registry takes; its copy's name is longer.
+long=Z$(printf '%16382s' '' | tr ' ' z)
 "$WINE" reg add "$kSchemesKey" /v Aaa /t REG_SZ /d "$kMineText" /f >/dev/null 2>&1
 "$WINE" reg add "$kSchemesKey" /v "$long" /t REG_SZ /d "$kMineText" /f >/dev/null 2>&1
+[ -n "$(stored_scheme "$long")" ] || fail "the registry did not take the long name"
 if start_settings; then
   count=$((kBuiltIn + 2))
-  expect_probe "both schemes are listed" $count scheme_count
+  expect_probe "both schemes are listed" $count lbcount "$kSettingsTitle" sheet:100
   click_list_item "$kSettingsTitle" sheet:100 0
   await_probe "Aaa is selected" 0 lbsel "$kSettingsTitle" sheet:100
   keys alt+d
   await_probe "Aaa is deleted" $((count - 1)) lbcount "$kSettingsTitle" sheet:100
-  click_list_item "$kSettingsTitle" sheet:100 $((count - 2))
+  click_list_item "$kSettingsTitle" sheet:100 0
+  keys End
   await_probe "the long name is selected" $((count - 2)) lbsel "$kSettingsTitle" sheet:100
   keys alt+c
   await_probe "its copy is added" $count lbcount "$kSettingsTitle" sheet:100
