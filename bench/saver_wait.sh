@@ -6,7 +6,8 @@
 set -u
 build=${1:?win64 build directory}
 prefix=$build/wine/prefix
-server_dir=$(printf '/tmp/wine-*/server-%x-%x' $(stat -c '%d %i' "$prefix"))
+read -r device inode <<<"$(stat -c '%d %i' "$prefix")"
+server_dir=$(printf '/tmp/wine-*/server-%x-%x' "$device" "$inode")
 server_time() {
   local pid dir
   for pid in $(pgrep -u "$(id -u)" wineserver); do

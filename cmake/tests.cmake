@@ -11,25 +11,62 @@ if(WIN32 AND CMAKE_SIZEOF_VOID_P EQUAL 4)
   set(VORLUNDA_RUN_TESTS OFF)
 endif()
 
+# The Windows tests run in lanes, side by side: each lane has a Wine prefix
+# (and so a registry), a virtual display and a scratch folder of its own.
+# Tests within a lane run one after another. Lane 1 keeps the plain names
+# (wine/, wine-run, test-tmp/) that the read-me's commands use. The tests
+# named here run in lane 2, every other one in lane 1; together the two
+# lanes take about as long.
+set(VORLUNDA_WINE_LANES 1 2)
+set(VORLUNDA_WINE_LANE2_TESTS
+    vorlunda_tests win32_window_tests e2e_editscheme_flows e2e_help_f1 e2e_settings_edit
+    e2e_settings_first_run e2e_settings_screenshots e2e_install_msi e2e_install_package_contents
+    e2e_install_saver_choice)
+
+function(vorlunda_wine_lane test out)
+  set(lane 1)
+  if(test IN_LIST VORLUNDA_WINE_LANE2_TESTS)
+    set(lane 2)
+  endif()
+  set(${out} ${lane} PARENT_SCOPE)
+endfunction()
+
+# The lane's suffix: nothing for lane 1, "-2" for lane 2.
+function(vorlunda_lane_suffix lane out)
+  set(suffix "")
+  if(NOT lane EQUAL 1)
+    set(suffix -${lane})
+  endif()
+  set(${out} "${suffix}" PARENT_SCOPE)
+endfunction()
+
 if(WIN32 AND VORLUNDA_RUN_TESTS)
   find_program(VORLUNDA_WINE64 NAMES wine64 PATHS /usr/lib/wine /usr/bin NO_DEFAULT_PATH
                NO_CMAKE_FIND_ROOT_PATH)
   if(NOT VORLUNDA_WINE64)
     message(FATAL_ERROR "wine64 not found (Debian package wine64)")
   endif()
-  set(VORLUNDA_WINE_STATE ${CMAKE_BINARY_DIR}/wine)
-  configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${CMAKE_BINARY_DIR}/wine-run @ONLY
-                 FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE
-                 WORLD_READ WORLD_EXECUTE)
+  foreach(lane ${VORLUNDA_WINE_LANES})
+    vorlunda_lane_suffix(${lane} suffix)
+    set(VORLUNDA_WINE_STATE ${CMAKE_BINARY_DIR}/wine${suffix})
+    set(run ${CMAKE_BINARY_DIR}/wine-run${suffix})
+    configure_file(${PROJECT_SOURCE_DIR}/cmake/wine-run.sh.in ${run} @ONLY
+                   FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                   GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+    file(MAKE_DIRECTORY ${VORLUNDA_TEST_TMP}${suffix})
+    add_test(NAME wine${suffix}_display_start
+             COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-display.sh start ${VORLUNDA_WINE_STATE}
+                     ${run})
+    add_test(NAME wine${suffix}_display_stop
+             COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-display.sh stop ${VORLUNDA_WINE_STATE}
+                     ${run})
+    set_tests_properties(wine${suffix}_display_start PROPERTIES FIXTURES_SETUP wine${suffix}
+                                                                TIMEOUT 300)
+    set_tests_properties(wine${suffix}_display_stop PROPERTIES FIXTURES_CLEANUP wine${suffix}
+                                                               TIMEOUT 60)
+  endforeach()
+  # Programs run by hand and the benchmarks use lane 1.
   set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_BINARY_DIR}/wine-run)
-  add_test(NAME wine_display_start
-           COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-display.sh start ${VORLUNDA_WINE_STATE}
-                   ${CMAKE_BINARY_DIR}/wine-run)
-  add_test(NAME wine_display_stop
-           COMMAND bash ${PROJECT_SOURCE_DIR}/cmake/wine-display.sh stop ${VORLUNDA_WINE_STATE}
-                   ${CMAKE_BINARY_DIR}/wine-run)
-  set_tests_properties(wine_display_start PROPERTIES FIXTURES_SETUP wine TIMEOUT 300)
-  set_tests_properties(wine_display_stop PROPERTIES FIXTURES_CLEANUP wine TIMEOUT 60)
 endif()
 
 # The end-to-end scripts read other processes' windows through this small
@@ -47,12 +84,18 @@ function(vorlunda_test_environment test kind)
   if(kind STREQUAL "windows")
     set(drive Z:)
   endif()
-  set(env "VORLUNDA_TEST_TMP=${drive}${VORLUNDA_TEST_TMP}"
+  set(suffix "")
+  if(WIN32)
+    vorlunda_wine_lane(${test} lane)
+    vorlunda_lane_suffix(${lane} suffix)
+  endif()
+  set(env "VORLUNDA_TEST_TMP=${drive}${VORLUNDA_TEST_TMP}${suffix}"
           "VORLUNDA_SOURCE_DIR=${drive}${PROJECT_SOURCE_DIR}")
   if(WIN32)
     list(APPEND env "VORLUNDA_SCR=${drive}$<TARGET_FILE:vorlunda_scr>"
-         "WINE=${CMAKE_BINARY_DIR}/wine-run")
-    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine RESOURCE_LOCK wine_display)
+         "WINE=${CMAKE_BINARY_DIR}/wine-run${suffix}")
+    set_tests_properties(${test} PROPERTIES FIXTURES_REQUIRED wine${suffix}
+                                            RESOURCE_LOCK wine_display${suffix})
   endif()
   if(TARGET probe)
     list(APPEND env "VORLUNDA_PROBE=${drive}$<TARGET_FILE:probe>")
@@ -60,16 +103,28 @@ function(vorlunda_test_environment test kind)
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
   endif()
-  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${VORLUNDA_TEST_TIMEOUT})
+  # Labels choose tests by kind and by area (scripts/mutants.sh runs the
+  # tests that should see a fault): unit or e2e, and the area the name starts
+  # with, as in win32_saver_tests or e2e_settings_edit.
+  set(kind unit)
+  if(test MATCHES "^e2e_")
+    set(kind e2e)
+  endif()
+  string(REGEX REPLACE "^(win32_|e2e_)?([a-z]+).*$" "\\2" area ${test})
+  set_tests_properties(${test} PROPERTIES ENVIRONMENT "${env}" TIMEOUT ${VORLUNDA_TEST_TIMEOUT}
+                                          LABELS "${kind};${area}")
 endfunction()
 
 # Support shared by every suite (registries to fail on purpose or to throw
 # away), laid out by platform as the product is.
-vorlunda_library(vorlunda_test_support tests/support ${VORLUNDA_ALL_LIBS})
+if(VORLUNDA_RUN_TESTS)
+  vorlunda_library(vorlunda_test_support tests/support ${VORLUNDA_ALL_LIBS})
+endif()
 
 function(vorlunda_gtest name dir)
   file(GLOB sources CONFIGURE_DEPENDS ${dir}/*_test.cpp)
-  if(NOT sources)
+  # A test program that cannot run here would only cost build time.
+  if(NOT sources OR NOT VORLUNDA_RUN_TESTS)
     return()
   endif()
   file(GLOB support CONFIGURE_DEPENDS ${dir}/support/*.cpp)
@@ -90,13 +145,14 @@ function(vorlunda_gtest name dir)
     target_link_options(${name} PRIVATE -mconsole)
     add_dependencies(${name} vorlunda_scr)
   endif()
-  if(VORLUNDA_RUN_TESTS)
+  if(WIN32)
+    vorlunda_wine_lane(${name} lane)
+    vorlunda_lane_suffix(${lane} suffix)
+    add_test(NAME ${name} COMMAND ${CMAKE_BINARY_DIR}/wine-run${suffix} $<TARGET_FILE:${name}>)
+    vorlunda_test_environment(${name} windows)
+  else()
     add_test(NAME ${name} COMMAND ${name})
-    if(WIN32)
-      vorlunda_test_environment(${name} windows)
-    else()
-      vorlunda_test_environment(${name} native)
-    endif()
+    vorlunda_test_environment(${name} native)
   endif()
 endfunction()
 
@@ -105,6 +161,14 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
 endforeach()
 vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
 vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
+
+# The end-to-end helpers judged against stand-ins, natively: each must fail
+# when what it checks is false.
+if(NOT WIN32 AND NOT VORLUNDA_SANITIZE)
+  add_test(NAME e2e_support_tests
+           COMMAND bash ${PROJECT_SOURCE_DIR}/tests/e2e/support/harness_test.sh)
+  set_tests_properties(e2e_support_tests PROPERTIES TIMEOUT 120 LABELS "unit;support")
+endif()
 
 # The built help files read back natively: the tool's readers are compiled
 # into the test, so the sanitizer build checks them too.
@@ -121,7 +185,7 @@ if(NOT WIN32 AND VORLUNDA_RUN_TESTS)
                "VORLUNDA_HLPCTX=${CMAKE_BINARY_DIR}/tools/hlpctx")
 endif()
 
-if(WIN32)
+if(WIN32 AND VORLUNDA_RUN_TESTS)
   # Host windows, message pumps and test dialogs shared by every Windows test
   # program; the folder is a library, not a test area. Resources stay with
   # their areas: a resource linked from a static library would be dropped.
@@ -141,14 +205,14 @@ if(WIN32)
   target_link_libraries(help_probe PRIVATE ${VORLUNDA_ALL_LIBS})
   target_link_options(help_probe PRIVATE -mconsole)
   add_dependencies(help_probe vorlunda_help)
-  if(VORLUNDA_RUN_TESTS)
-    file(GLOB e2e_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
-    foreach(script ${e2e_scripts})
-      get_filename_component(stem ${script} NAME_WE)
-      add_test(NAME e2e_${stem} COMMAND ${CMAKE_BINARY_DIR}/wine-run --env bash ${script})
-      vorlunda_test_environment(e2e_${stem} script)
-      # A script that finds the program lacking what it drives skips itself.
-      set_tests_properties(e2e_${stem} PROPERTIES SKIP_RETURN_CODE 77)
-    endforeach()
-  endif()
+  file(GLOB e2e_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/e2e/*.sh)
+  foreach(script ${e2e_scripts})
+    get_filename_component(stem ${script} NAME_WE)
+    vorlunda_wine_lane(e2e_${stem} lane)
+    vorlunda_lane_suffix(${lane} suffix)
+    add_test(NAME e2e_${stem} COMMAND ${CMAKE_BINARY_DIR}/wine-run${suffix} --env bash ${script})
+    vorlunda_test_environment(e2e_${stem} script)
+    # A script that finds the program lacking what it drives skips itself.
+    set_tests_properties(e2e_${stem} PROPERTIES SKIP_RETURN_CODE 77)
+  endforeach()
 endif()

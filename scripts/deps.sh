@@ -3,7 +3,7 @@
 set -euo pipefail
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
           xvfb xauth xdotool x11-utils imagemagick googletest libbenchmark-dev clang-format
-          halibut libchm-bin wixl msitools)
+          halibut libchm-bin wixl msitools shellcheck)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -3,15 +3,15 @@
 # at 96 and at 120 DPI, for people to look at; the items grow with the font.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
 
-readonly kTests=$(dirname "$VORLUNDA_SCR")/win32_window_tests.exe
-readonly kDesktopKey='HKCU\Control Panel\Desktop'
+kTests=$(dirname "$VORLUNDA_SCR")/win32_window_tests.exe
+readonly kTests
 readonly kPictures=$VORLUNDA_TEST_TMP/control-pictures
 mkdir -p "$kPictures"
 
-set_dpi() { "$WINE" reg add "$kDesktopKey" /v LogPixels /t REG_DWORD /d "$1" /f >/dev/null 2>&1; }
-trap 'set_dpi 96' EXIT
+trap restore_dpi EXIT
 
 # Prints the item height the picture test reports.
 picture_at() {

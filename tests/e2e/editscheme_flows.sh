@@ -5,7 +5,9 @@
 # and the smallest value that is written as more than 0 survives a restart.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 readonly kBuiltIn=13
@@ -117,7 +119,6 @@ fi
 # shows its error and starts nothing.
 readonly kSolid=10
 readonly kMinLitPixels=20000
-readonly kDrawSeconds=3 # past the saver's grace period, so a key ends it
 forget_configuration
 if start_settings && open_editor $kSolid S o; then
   keys ctrl+Tab alt+n 1 1 alt+t
@@ -129,10 +130,10 @@ It must be 10 or less." msgbox Error
   expect_probe "no run started: the editor is enabled" 1 enabled "$kEditTitle" .
   expect_probe "no run started: the editor is in front" "$kEditTitle" foreground
   keys 0 alt+t
-  sleep $kDrawSeconds
-  import -window root "$kArtefacts/editscheme-test-run.png"
-  lit=$(lit_pixels "$kArtefacts/editscheme-test-run.png")
-  [ "$lit" -ge $kMinLitPixels ] || fail "the test run lit only $lit pixels"
+  # Past the grace period, so that a key ends the run.
+  wait_past_grace
+  lit=$(await_drawing "$kArtefacts/editscheme-test-run.png" "$kMinLitPixels") ||
+    fail "the test run lit only $lit pixels"
   expect_probe "the editor is disabled during the run" 0 enabled "$kEditTitle" .
   keys a
   await_probe "the editor is enabled again" 1 enabled "$kEditTitle" .

@@ -7,11 +7,13 @@ set -u
 
 here=$(dirname "$0")
 # Skipped (77) in a tree without the dialogs' end-to-end support.
-[ -f "$here/support/dialog.sh" ] && [ -n "${VORLUNDA_PROBE:-}" ] || {
+if [ ! -f "$here/support/dialog.sh" ] || [ -z "${VORLUNDA_PROBE:-}" ]; then
   echo "skipped: no dialog support"
   exit 77
-}
+fi
+# shellcheck source=support/saver.sh
 source "$here/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$here/support/dialog.sh"
 
 build_dir=$(dirname "$VORLUNDA_SCR")
@@ -38,10 +40,10 @@ snapshot() { import -window root "$kArtefacts/help-$1.png" 2>/dev/null; }
 # A click on the caption gives a dialog back the keyboard, to the control
 # that had it: without a window manager nothing else raises a window.
 activate_dialog() {
-  local rect
+  local rect left top width
   rect=$(probe rect "$1" .) || return 1
-  set -- $rect
-  xdotool mousemove $(($1 + $3 / 2)) $(($2 + 8)) click 1
+  read -r left top width _ <<<"$rect" || return 1
+  xdotool mousemove $((left + width / 2)) $((top + 8)) click 1
 }
 
 # $1 what, $2 the text the viewer must show, $3 the dialog, $4 a screenshot
@@ -56,8 +58,7 @@ expect_viewer() {
   [ -n "${4:-}" ] && snapshot "$4"
   run_help_probe close || fail "$1: the viewer did not close"
   activate_dialog "$3"
-  local i
-  for i in $(seq 40); do
+  for _ in $(seq 40); do
     [ "$(probe focus "$3")" != "0 none" ] && return 0
     sleep 0.25
   done

@@ -1,3 +1,4 @@
+#!/bin/bash
 # The help the dialogs ask for, opened by the program's help viewer in a
 # process of its own. With a Windows version that has WinHelp reported,
 # Wine's winhlp32 must show the contents and each numbered topic from the
@@ -6,23 +7,17 @@
 # the probe's recording of the call: this machine's Wine has no browser
 # engine to show the pages).
 set -u
-: "${VORLUNDA_SCR:?path of the built Vorlunda.scr}"
-: "${WINE:?wrapper that runs a Windows program}"
+
+# shellcheck source=support/saver.sh
+source "$(dirname "$0")/support/saver.sh"
 
 build_dir=$(dirname "$VORLUNDA_SCR")
 probe="$build_dir/help_probe.exe"
-artefacts=${VORLUNDA_TEST_TMP:-/tmp}/help-artefacts
 version_key='HKCU\Software\Wine\AppDefaults\help_probe.exe'
-mkdir -p "$artefacts"
-failures=0
-fail() {
-  echo "FAIL: $*"
-  failures=$((failures + 1))
-}
 
 # The viewer the probe starts inherits its output; a pipe would stay open
 # while the viewer runs, so the probe writes to a file.
-probe_out="$artefacts/probe.txt"
+probe_out="$kArtefacts/help-viewer-probe.txt"
 out=
 run_probe() {
   "$WINE" "$probe" "$@" >"$probe_out" 2>&1 </dev/null
@@ -55,7 +50,7 @@ topics=(
 pages=(settings schemessheet generalsheet editscheme editgeneral editdrawing editrules editfilter)
 
 screenshot() {
-  command -v import >/dev/null && import -window root "$artefacts/$1.png" 2>/dev/null
+  command -v import >/dev/null && import -window root "$kArtefacts/$1.png" 2>/dev/null
 }
 
 check_winhelp() {
@@ -78,7 +73,7 @@ check_winhelp() {
 check_htmlhelp() {
   report_version win10
   local windows_dir expected i
-  windows_dir="Z:$(tr / '\\' <<<"$build_dir")"
+  windows_dir="Z:${build_dir//\//\\}"
   run_probe route close contents 256 257 258 259 260 261 262 263 999 close
   expected="version 10.0
 HtmlHelp 1 $windows_dir\\Vorlu12.chm 0"
@@ -98,5 +93,4 @@ $expected"
 
 check_winhelp
 check_htmlhelp
-[ "$failures" -eq 0 ] || { echo "$failures check(s) failed"; exit 1; }
-exit 0
+finish_checks

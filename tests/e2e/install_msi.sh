@@ -5,7 +5,9 @@
 # but leaves the user's schemes.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/msi.sh
 source "$(dirname "$0")/support/msi.sh"
 
 readonly kMinLitPixels=20000
@@ -95,15 +97,10 @@ fi
 # The installed copy draws full screen.
 VORLUNDA_SCR=$kInstalledScr
 if [ -f "$kSystemDir/Vorlunda.scr" ] && start_saver; then
-  lit=0
-  for shot in 1 2 3 4; do
-    sleep 2
-    import -window root "$kArtefacts/installed-$shot.png"
-    lit=$(lit_pixels "$kArtefacts/installed-$shot.png")
-    [ "$lit" -ge "$kMinLitPixels" ] && break
-  done
-  [ "$lit" -ge "$kMinLitPixels" ] || fail "the installed saver lit only $lit pixels"
+  lit=$(await_drawing "$kArtefacts/installed.png" "$kMinLitPixels") ||
+    fail "the installed saver lit only $lit pixels"
   echo "ok: the installed saver draws ($lit lit pixels)"
+  wait_past_grace
   xdotool key a
   expect_end 2 "installed saver ends on a key"
 fi

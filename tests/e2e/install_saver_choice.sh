@@ -4,7 +4,9 @@
 # while it still names the installed copy.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/msi.sh
 source "$(dirname "$0")/support/msi.sh"
 
 readonly kOtherSaver='C:\windows\system32\other.scr'

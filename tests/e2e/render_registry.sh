@@ -3,6 +3,7 @@
 # --defaults the built-in ones.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
 : "${VORLUNDA_RENDER:?path of the built vorlunda-render.exe}"
 

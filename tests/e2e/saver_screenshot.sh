@@ -3,6 +3,7 @@
 # file written holds the screen as it was, and Cancel ends without a file.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
 
 # The file dialog sits in the top-left corner; the rest of the screen is compared.
@@ -14,10 +15,10 @@ crop() { convert "$1" -crop "$kCompared" +repage "$2"; }
 run_shot() {
   local name=$1
   start_saver || return 1
-  sleep 3
-  xdotool key F1
-  sleep 2
+  await_drawing "$kArtefacts/$name-drawn.png" 1000 >/dev/null || fail "$name: nothing drawn"
+  shot_key_opens_dialog || { fail "$name: no save dialog"; return 1; }
   import -window root "$kArtefacts/$name-frozen.png"
+  # The picture must stand still for a while: a span of time, not a state.
   sleep 1
   import -window root "$kArtefacts/$name-later.png"
   local moved

@@ -5,30 +5,17 @@
 # saver with the picture.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
 
 readonly kFolder=$kArtefacts/shot-folder
-
-# Wine names no X window when it manages none, so the dialog is known as
-# the window that appears after F1 and takes the keyboard focus.
-viewable_windows() { xdotool search --onlyvisible --name '' 2>/dev/null | wc -l; }
-windows_before=0
-focus_before=
-save_dialog_open() {
-  [ "$(viewable_windows)" -gt "$windows_before" ] &&
-    [ "$(xdotool getwindowfocus 2>/dev/null)" != "$focus_before" ]
-}
 
 # F1, then the name typed into the save dialog; ends when the saver has.
 #   shoot <typed name> <description> <artefact tag> <file expected>
 shoot() {
   local name=$1 what=$2 tag=$3 file=$4
   start_saver || return 1
-  sleep 1.5
-  windows_before=$(viewable_windows)
-  focus_before=$(xdotool getwindowfocus 2>/dev/null)
-  xdotool key F1
-  if ! wait_for save_dialog_open; then
+  if ! shot_key_opens_dialog; then
     fail "$what: no save dialog"
     stop_saver
     return 1

@@ -4,7 +4,9 @@
 # stores them.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 readonly kBuiltIn=13
@@ -55,9 +57,8 @@ if start_settings; then
   expect_probe "and selects it" 9 lbsel "$kSettingsTitle" sheet:100
 
   # A double click on an item edits it.
-  rect=$(probe lbrect "$kSettingsTitle" sheet:100 3)
-  set -- $rect
-  xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click --repeat 2 --delay 80 1
+  read -r left top width height <<<"$(probe lbrect "$kSettingsTitle" sheet:100 3)"
+  xdotool mousemove $((left + width / 2)) $((top + height / 2)) click --repeat 2 --delay 80 1
   if open_editor "double click"; then
     expect_probe "the double-clicked scheme is edited" Crystal text "$kEditTitle" sheet:101
     close_editor Escape

@@ -4,7 +4,9 @@
 # the whole configuration in the registry's layout.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 forget_configuration

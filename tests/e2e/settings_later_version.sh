@@ -3,7 +3,9 @@
 # leave those schemes out of the list, and OK does not touch their values.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 readonly kBuiltIn=13

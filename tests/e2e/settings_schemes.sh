@@ -3,7 +3,9 @@
 # defaults, checked on screen and then in what OK wrote or Cancel did not.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 readonly kBuiltIn=13
@@ -73,7 +75,7 @@ if start_settings; then
   keys Home alt+d
   await_probe "delete the first" $((kBuiltIn - 2)) lbcount "$kSettingsTitle" sheet:100
   expect_probe "the next moved into its place" 0 lbsel "$kSettingsTitle" sheet:100
-  for i in $(seq $((kBuiltIn - 2))); do keys alt+d; done
+  for _ in $(seq $((kBuiltIn - 2))); do keys alt+d; done
   await_probe "every scheme deleted" 0 lbcount "$kSettingsTitle" sheet:100
   expect_probe "nothing selected" -1 lbsel "$kSettingsTitle" sheet:100
   for id in 101 102 104 105; do

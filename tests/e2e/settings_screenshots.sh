@@ -3,14 +3,13 @@
 # to look at, and checked for controls that overlap or leave the dialog.
 set -u
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
-readonly kDesktopKey='HKCU\Control Panel\Desktop'
 readonly kSheets=(schemes general about)
 
-# Wine reads the resolution when a program starts; put it back however this ends.
-restore_dpi() { "$WINE" reg delete "$kDesktopKey" /v LogPixels /f >/dev/null 2>&1; }
 trap restore_dpi EXIT
 
 # Visible controls, as "id class left top width height", without the tab
@@ -49,16 +48,22 @@ check_layout() {
 
 forget_configuration
 for dpi in 96 120 144; do
-  "$WINE" reg add "$kDesktopKey" /v LogPixels /t REG_DWORD /d $dpi /f >/dev/null 2>&1
+  set_dpi "$dpi"
   start_settings || continue
   for index in 0 1 2; do
     sheet=${kSheets[$index]}
     await_probe "$sheet at $dpi dpi" "3 $index" tab "$kSettingsTitle" || continue
-    rect=($(window_rect "$kSettingsTitle"))
-    # Let the sheet finish painting before the picture.
-    sleep 0.5
-    import -window root -crop "${rect[2]}x${rect[3]}+${rect[0]}+${rect[1]}" +repage \
-      "$kArtefacts/settings-$sheet-${dpi}dpi.png"
+    read -r -a rect <<<"$(window_rect "$kSettingsTitle")"
+    picture=$kArtefacts/settings-$sheet-${dpi}dpi.png
+    # The sheet has finished painting once two pictures in a row agree.
+    painted() {
+      cp -f "$picture" "$picture.before" 2>/dev/null
+      import -window root -crop "${rect[2]}x${rect[3]}+${rect[0]}+${rect[1]}" +repage "$picture" &&
+        same_picture "$picture" "$picture.before"
+    }
+    rm -f "$picture"
+    wait_for painted || fail "$sheet at $dpi dpi: the sheet kept changing"
+    rm -f "$picture.before"
     check_layout "$sheet at $dpi dpi"
     keys ctrl+Tab
   done

@@ -1,15 +1,28 @@
+# shellcheck shell=bash
 # Shared by the scripts that drive the program's dialogs like a person would:
 # start the settings, type and click, and read back what is on screen through
 # the probe (tests/win32/probe) and the registry through Wine's reg.
-# Sourced after saver.sh; expects VORLUNDA_PROBE besides what saver.sh wants.
+# Builds on saver.sh (its fail, kSaverKey and WINE), which it brings in when
+# the script has not; expects VORLUNDA_PROBE besides.
 
+# shellcheck source=saver.sh
+declare -F fail >/dev/null || source "$(dirname "${BASH_SOURCE[0]}")/saver.sh"
 : "${VORLUNDA_PROBE:?path of the built probe.exe}"
 
 readonly kSettingsTitle='Vorlunda V1.2 Settings'
+# shellcheck disable=SC2034 # for the scripts that open the editor
 readonly kEditTitle='Edit Scheme'
 readonly kSchemesKey="$kSaverKey\\Schemes"
 
-probe() { "$WINE" "$VORLUNDA_PROBE" "$@" </dev/null 2>/dev/null | tr -d '\r'; }
+# The probe's answer without Windows line ends, and its exit status: 1 when
+# the window or control is not there in time.
+probe() {
+  local answer status
+  answer=$("$WINE" "$VORLUNDA_PROBE" "$@" </dev/null 2>/dev/null)
+  status=$?
+  [ -z "$answer" ] || printf '%s\n' "${answer//$'\r'/}"
+  return "$status"
+}
 
 # Checks that a probe answer equals what is expected.
 expect_probe() {
@@ -24,12 +37,12 @@ expect_probe() {
   fi
 }
 
-# Polls a probe answer until it equals what is expected (ten seconds).
+# Polls a probe answer until it equals what is expected (kWaitSeconds).
 await_probe() {
   local what=$1 expected=$2
   shift 2
-  local actual i
-  for i in $(seq 40); do
+  local actual=
+  for _ in $(seq $((kWaitSeconds * 4))); do
     actual=$(probe -t 1000 "$@")
     [ "$actual" = "$expected" ] && { echo "ok: $what"; return 0; }
     sleep 0.25
@@ -73,16 +86,16 @@ activate_window() {
   [ -n "$id" ] && xdotool windowraise "$id" windowfocus --sync "$id" 2>/dev/null
   [ "$(probe foreground)" = "$1" ] && return 0
   rect=$(probe -t 0 rect "$1") || return 0
-  [ -n "$rect" ] || return 0
-  set -- $rect
-  xdotool mousemove $(($1 + $3 / 2)) $(($2 + 8)) click 1
+  local left top width
+  read -r left top width _ <<<"$rect" || return 0
+  xdotool mousemove $((left + width / 2)) $((top + 8)) click 1
   return 0
 }
 
 # Waits for the settings process to end and checks its exit code.
 expect_settings_end() {
-  local what=$1 i
-  for i in $(seq 200); do
+  local what=$1
+  for _ in $(seq $((kWaitSeconds * 20))); do
     kill -0 "$settings_pid" 2>/dev/null || break
     sleep 0.05
   done
@@ -103,21 +116,20 @@ keys() { xdotool key --delay 80 "$@"; }
 
 # Clicks the middle of a control (see the probe's CONTROL forms).
 click_control() {
-  local rect
+  local rect left top width height
   rect=$(probe rect "$@") || return 1
-  [ -n "$rect" ] || return 1
-  set -- $rect
-  xdotool mousemove $(($1 + $3 / 2)) $(($2 + $4 / 2)) click 1
+  read -r left top width height <<<"$rect" || return 1
+  xdotool mousemove $((left + width / 2)) $((top + height / 2)) click 1
 }
 
 # Clicks list item $3 of list $2 in window $1, at x offset $4 (default: the
 # middle of the item).
 click_list_item() {
-  local rect
+  local rect left top width height
   rect=$(probe lbrect "$1" "$2" "$3") || return 1
-  set -- $rect "${4:-}"
-  local x=${5:-$(($3 / 2))}
-  xdotool mousemove $(($1 + x)) $(($2 + $4 / 2)) click 1
+  read -r left top width height <<<"$rect" || return 1
+  local x=${4:-$((width / 2))}
+  xdotool mousemove $((left + x)) $((top + height / 2)) click 1
 }
 
 # The registry: value names under a key, and one value's data.

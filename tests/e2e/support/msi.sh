@@ -1,27 +1,50 @@
+# shellcheck shell=bash
 # Shared by the scripts that install the release packages into the test
 # prefix: msiexec with a time limit, the packages' tables, and what an
-# installation leaves in the prefix. Sourced after saver.sh; expects
-# VORLUNDA_MSI, VORLUNDA_ICON, VORLUNDA_SOURCE_DIR and WINEPREFIX.
+# installation leaves in the prefix. Builds on saver.sh, which it brings in
+# when the script has not; expects VORLUNDA_MSI, VORLUNDA_ICON,
+# VORLUNDA_SOURCE_DIR and WINEPREFIX besides.
 
+# shellcheck source=saver.sh
+declare -F fail >/dev/null || source "$(dirname "${BASH_SOURCE[0]}")/saver.sh"
 : "${VORLUNDA_MSI:?path of the x64 package}"
 : "${WINEPREFIX:?the test prefix}"
 
 readonly kMsiLimitSeconds=180
 readonly kUninstallKey='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
-readonly kDesktopKey='HKCU\Control Panel\Desktop'
+# The scripts that install read these.
+# shellcheck disable=SC2034
 readonly kSystemDir=$WINEPREFIX/drive_c/windows/system32
+# shellcheck disable=SC2034
 readonly kInstalledScr='C:\windows\system32\Vorlunda.scr'
+# shellcheck disable=SC2034
 readonly kPayload=(Vorlunda.scr Vorlu12.hlp Vorlu12.chm)
 
 msi_property() {
   msiinfo export "$1" Property | tr -d '\r' | awk -F'\t' -v name="$2" '$1 == name { print $2 }'
 }
 
+# Windows Installer runs one installation at a time: while the one before
+# is still ending, a new one is refused at once with this code and an empty
+# log.
+readonly kInstallAlreadyRunning=1618
+installer_idle() { ! pgrep -f 'msiexec(\.exe)?( |$)' >/dev/null; }
+
 # msiexec ARGS..., quiet, logged to the artefacts as $log; returns its code.
+# It starts once the installations before it have ended, and tries again
+# while the installer reports another one running.
 log=msiexec.log
 msiexec_quiet() {
-  timeout "$kMsiLimitSeconds" "$WINE" msiexec "$@" /qn /l*v "$(winepath_of "$kArtefacts/$log")" \
-    </dev/null >/dev/null 2>&1
+  local deadline=$((SECONDS + kMsiLimitSeconds)) code
+  while :; do
+    wait_for installer_idle || true
+    timeout $((deadline - SECONDS)) "$WINE" msiexec "$@" /qn \
+      /l*v "$(winepath_of "$kArtefacts/$log")" </dev/null >/dev/null 2>&1
+    code=$?
+    [ "$code" -eq "$kInstallAlreadyRunning" ] && [ "$SECONDS" -lt "$deadline" ] || return "$code"
+    echo "msiexec $*: another installation is running; trying again"
+    sleep 0.5
+  done
 }
 
 install_package() {
