@@ -4,7 +4,9 @@
 set -u
 set -o pipefail
 
+# shellcheck source=support/saver.sh
 source "$(dirname "$0")/support/saver.sh"
+# shellcheck source=support/dialog.sh
 source "$(dirname "$0")/support/dialog.sh"
 
 readonly kBuiltIn=13
