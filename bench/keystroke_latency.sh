@@ -1,8 +1,9 @@
 #!/bin/bash
 # Time a keystroke takes in the settings' folder field when the field holds
-# 65,535 characters, its limit: 100 characters typed at the end, timed until
-# the field holds them all, less the time one look at the field takes. Run inside a build's Wine environment on its
-# display, as the end-to-end tests are:
+# 65,535 characters, its limit: 100 characters (VORLUNDA_TYPED) typed at the
+# end, timed until the field holds them all, less the time one look at the
+# field takes. Run inside a build's Wine environment on its display, as the
+# end-to-end tests are:
 #   build/win64/wine-run --env env VORLUNDA_SCR=build/win64/Vorlunda.scr \
 #     VORLUNDA_PROBE=build/win64/probe.exe WINE=build/win64/wine-run \
 #     bash bench/keystroke_latency.sh
