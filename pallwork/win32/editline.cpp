@@ -68,6 +68,55 @@ void pwEditLine::DropUnrepresentable() {
   SendMessageW(window_, EM_SETSEL, start, end);
 }
 
+namespace {
+
+// Unicode text on the clipboard without the characters the code page cannot
+// hold, converted to it; false when there is nothing to leave out.
+bool RepresentableClipboardText(HWND owner, std::string &text) {
+  if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner))
+    return false;
+  std::wstring wide;
+  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+    if (const wchar_t *locked = static_cast<const wchar_t *>(GlobalLock(data))) {
+      wide = locked;
+      GlobalUnlock(data);
+    }
+  }
+  CloseClipboard();
+  if (FitsCodePage(wide.c_str(), static_cast<int>(wide.size())))
+    return false;
+  text.clear();
+  for (std::size_t i = 0; i < wide.size();) {
+    const int units = IsHighSurrogate(wide[i]) && i + 1 < wide.size() ? 2 : 1;
+    char bytes[8] = {};
+    if (FitsCodePage(&wide[i], units)) {
+      const int written =
+          WideCharToMultiByte(CP_ACP, 0, &wide[i], units, bytes, sizeof bytes, nullptr, nullptr);
+      text.append(bytes, static_cast<std::size_t>(written > 0 ? written : 0));
+    }
+    i += static_cast<std::size_t>(units);
+  }
+  return true;
+}
+
+} // namespace
+
+bool pwEditLine::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
+  if (message == WM_PASTE && PasteRepresentable()) {
+    result = 0;
+    return true;
+  }
+  return pwControl::HandleMessage(message, wParam, lParam, result);
+}
+
+bool pwEditLine::PasteRepresentable() {
+  std::string text;
+  if (!RepresentableClipboardText(window_, text))
+    return false;
+  SendMessageA(window_, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text.c_str()));
+  return true;
+}
+
 // EN_UPDATE comes after the edit has changed its text and before it shows
 // it, so a refused character is gone before it is ever drawn, and pasted text
 // is judged as a whole.

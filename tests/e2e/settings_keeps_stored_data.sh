@@ -46,6 +46,7 @@ if start_settings --no-wait && pass_warning; then
   await_probe "the built-in schemes of free names are listed" $((kBuiltIn - 2)) lbcount "$kSettingsTitle" sheet:100
   click_ok
   expect_settings_end "OK with later schemes only"
+  failed=$failures
   for name in Solid Ferns; do
     [ "$(stored_scheme "$name")" = "$kLaterText" ] ||
       fail "the later '$name' was overwritten: $(stored_scheme "$name")"
@@ -54,7 +55,7 @@ if start_settings --no-wait && pass_warning; then
     fail "screen shots were reset: $(reg_value "$kSaverKey" ScreenShots)"
   [ "$(reg_value "$kSaverKey" ScreenShotDirectory)" = 'REG_SZ C:\shots' ] ||
     fail "the folder was reset: $(reg_value "$kSaverKey" ScreenShotDirectory)"
-  echo "ok: OK kept the later schemes and the general values"
+  [ "$failures" -eq "$failed" ] && echo "ok: OK kept the later schemes and the general values"
 fi
 
 # A density six decimals would write as 0 is not taken in, so OK cannot
@@ -108,6 +109,36 @@ if start_settings; then
   fi
   [ "$(stored_scheme Aaa)" = "$kMineText" ] || fail "Aaa was lost: '$(stored_scheme Aaa)'"
   [ "$(stored_scheme Autumn)" != "" ] || fail "Autumn was lost"
+fi
+
+# Text beyond the system's code page reads with '?' in its place: a plain OK
+# leaves such values as they are.
+forget_configuration
+store_configuration HighestVersion=12
+unicode=$kArtefacts/unicode.reg
+exported=$kArtefacts/unicode-export.reg
+{
+  printf 'Windows Registry Editor Version 5.00\r\n\r\n[%s]\r\n' "${kSaverKey/HKCU/HKEY_CURRENT_USER}"
+  printf '"ScreenShotDirectory"="C:\\\\users\\\\名前\\\\shots"\r\n\r\n'
+  printf '[%s\\Schemes]\r\n"Uni"="11,1,20,0.400000,2,Experimental,Ferns名"\r\n' \
+    "${kSaverKey/HKCU/HKEY_CURRENT_USER}"
+} | iconv -f UTF-8 -t UTF-16 >"$unicode"
+"$WINE" regedit /s "$(winepath_of "$unicode")" >/dev/null 2>&1
+if start_settings; then
+  keys alt+c
+  await_probe "a copy is added" $((kBuiltIn + 2)) lbcount "$kSettingsTitle" sheet:100
+  click_ok
+  expect_settings_end "OK beside text beyond the code page"
+  rm -f "$exported"
+  "$WINE" regedit /e "$(winepath_of "$exported")" "${kSaverKey/HKCU/HKEY_CURRENT_USER}" \
+    >/dev/null 2>&1
+  text=$(iconv -f UTF-16 -t UTF-8 "$exported" 2>/dev/null | tr -d '\r')
+  failed=$failures
+  grep -qF 'C:\\users\\名前\\shots' <<<"$text" ||
+    fail "the folder lost its name: $(grep -F ScreenShotDirectory <<<"$text")"
+  grep -qF 'Experimental,Ferns名' <<<"$text" ||
+    fail "the template lost its name: $(grep -F '"Uni"' <<<"$text")"
+  [ "$failures" -eq "$failed" ] && echo "ok: text beyond the code page is kept"
 fi
 
 forget_configuration

@@ -61,7 +61,7 @@ protected:
                           dialog->Window()))
         << "typing " << text;
   }
-  template <typename Field> void Paste(Field *field, const char *text) {
+  template <typename Field, typename Text> void Paste(Field *field, const Text *text) {
     ASSERT_TRUE(PutOnClipboard(dialog->Window(), text));
     const int seen = field->characters;
     PressKey('V', true);
@@ -107,6 +107,18 @@ TEST_F(Typing, PastedTextIsFilteredWholeAndTheCaretFollows) {
   Paste(name, "x/y\\z");
   EXPECT_STREQ(name->Text().CStr(), "axyzb");
   EXPECT_EQ(SelectionOf(name), (Selection{4, 4}));
+}
+
+// The program keeps the system's code page: what it cannot hold would be
+// stored as '?', which a name may hold, so it is refused on the way in.
+TEST_F(Typing, PastedCharactersBeyondTheCodePageAreRefused) {
+  Prepare(name, "ab", 1, 1);
+  Paste(name, L"x\u540d\u524dy");
+  EXPECT_STREQ(name->Text().CStr(), "axyb");
+  EXPECT_EQ(SelectionOf(name), (Selection{3, 3}));
+  Prepare(path, "", 0, 0);
+  Paste(path, L"C:\\\u540d\u524d\\shots");
+  EXPECT_STREQ(path->Text().CStr(), "C:\\\\shots");
 }
 
 TEST_F(Typing, MinusOnlyFirstAndOnlyForANegativeMinimum) {
