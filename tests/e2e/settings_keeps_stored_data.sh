@@ -58,6 +58,35 @@ if start_settings --no-wait && pass_warning; then
   [ "$failures" -eq "$failed" ] && echo "ok: OK kept the later schemes and the general values"
 fi
 
+# Beside the user's schemes, hidden ones keep their names: Copy goes on to
+# the next number, and Defaults leaves a hidden "Solid" in place.
+forget_configuration
+store_configuration HighestVersion=12
+for name in Solid "Copy of Autumn"; do
+  "$WINE" reg add "$kSchemesKey" /v "$name" /t REG_SZ /d "$kLaterText" /f >/dev/null 2>&1
+done
+if start_settings --no-wait && pass_warning; then
+  expect_probe "the hidden ones are not listed" $((kBuiltIn - 1)) \
+    lbcount "$kSettingsTitle" sheet:100
+  click_list_item "$kSettingsTitle" sheet:100 0
+  await_probe "Autumn is selected" 0 lbsel "$kSettingsTitle" sheet:100
+  keys alt+c
+  await_probe "a copy is added" "$kBuiltIn" lbcount "$kSettingsTitle" sheet:100
+  keys alt+f
+  await_probe "Defaults asks first" "This will restore the default settings. Continue?" \
+    msgbox Defaults
+  keys alt+y
+  probe gone Defaults >/dev/null || fail "the Defaults box stayed open after Yes"
+  await_probe "Defaults adds no Solid" "$kBuiltIn" lbcount "$kSettingsTitle" sheet:100
+  click_ok
+  expect_settings_end "Copy, Defaults, OK beside hidden schemes"
+  for name in Solid "Copy of Autumn"; do
+    [ "$(stored_scheme "$name")" = "$kLaterText" ] ||
+      fail "the hidden '$name' was overwritten: $(stored_scheme "$name")"
+  done
+  [ -n "$(stored_scheme "Copy 2 of Autumn")" ] || fail "the copy was not stored as Copy 2 of Autumn"
+fi
+
 # A density six decimals would write as 0 is not taken in, so OK cannot
 # write it back as a text the next start rejects.
 forget_configuration
