@@ -117,9 +117,14 @@ if start_settings; then
   await_probe "Aaa is selected" 0 lbsel "$kSettingsTitle" sheet:100
   keys alt+d
   await_probe "Aaa is deleted" $((count - 1)) lbcount "$kSettingsTitle" sheet:100
+  # End once the list has the focus the click gives it.
   click_list_item "$kSettingsTitle" sheet:100 0
-  keys End
-  await_probe "the long name is selected" $((count - 2)) lbsel "$kSettingsTitle" sheet:100
+  for _ in $(seq 20); do
+    keys End
+    [ "$(probe lbsel "$kSettingsTitle" sheet:100)" = $((count - 2)) ] && break
+    sleep 0.25
+  done
+  expect_probe "the long name is selected" $((count - 2)) lbsel "$kSettingsTitle" sheet:100
   keys alt+c
   await_probe "its copy is added" $count lbcount "$kSettingsTitle" sheet:100
   click_ok
