@@ -2,7 +2,7 @@
 # Installs whatever the build, the tests and the saver need and is missing.
 set -euo pipefail
 packages=(cmake ninja-build g++ g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix wine64
-          xvfb xauth xdotool x11-utils imagemagick googletest libbenchmark-dev clang-format
+          xvfb xauth xdotool x11-utils imagemagick googletest libbenchmark-dev libgtest-dev clang-format
           halibut libchm-bin wixl msitools shellcheck)
 missing=()
 for p in "${packages[@]}"; do
