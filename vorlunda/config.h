@@ -70,7 +70,6 @@ public:
   const vSchemeList &Schemes() const { return schemes_; }
   // Names whose registry values the next Store deletes.
   const SkipList<String> &DeletedNames() const { return deletedNames_; }
-  const SkipList<String> &HiddenNames() const { return hiddenNames_; }
 
   bool screenShots = false;
   String screenShotDirectory;
