@@ -3,6 +3,7 @@
 #include "ifs/colour.h"
 #include "vorlunda/lenientnumber.h"
 #include "vorlunda/schemetokenizer.h"
+#include "vorlunda/storedvalue.h"
 
 #include <cstdarg>
 #include <cstring>
@@ -43,7 +44,9 @@ bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
 
 // Written so that NaN is out of every range.
 bool InRange(double value, double low, double high) { return value >= low && value <= high; }
-bool PositiveUpTo(double value, double high) { return value > 0.0 && value <= high; }
+// Positive as it will be written back, too, so that storing what was read
+// never turns a readable text into a corrupt one.
+bool PositiveUpTo(double value, double high) { return StoresAsPositive(value) && value <= high; }
 
 bool ReadHeader(vSchemeTokenizer &fields, vScheme &scheme) {
   String typeName;
@@ -104,7 +107,7 @@ bool ReadOptions(vSchemeTokenizer &fields, vScheme &scheme) {
 bool ReadPlacement(vSchemeTokenizer &fields, vScheme &scheme) {
   if (!fields.TakeDouble(scheme.minScaling) || !fields.TakeDouble(scheme.maxScaling))
     return false;
-  if (!(scheme.minScaling > 0.0) || !(scheme.minScaling <= scheme.maxScaling) ||
+  if (!StoresAsPositive(scheme.minScaling) || !(scheme.minScaling <= scheme.maxScaling) ||
       !(scheme.maxScaling <= kMaxScaling))
     return false;
   if (!fields.TakeInt(scheme.minPerGroup) || !fields.TakeInt(scheme.maxPerGroup))

@@ -1,6 +1,6 @@
 #include "vorlunda/editschm/drawing.h"
 
-#include "vorlunda/editschm/storedvalue.h"
+#include "vorlunda/storedvalue.h"
 
 namespace {
 

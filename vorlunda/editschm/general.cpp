@@ -10,6 +10,8 @@ constexpr std::int32_t kMaxClearDelay = 60;
 constexpr const char *kNameBlank = "The scheme name must not be blank";
 constexpr const char *kNameTooLong = "The scheme name is too long";
 constexpr const char *kNameInUse = "The scheme name is already in use";
+constexpr const char *kNameHidden =
+    "The scheme name is already in use by a stored scheme that this version cannot show";
 constexpr const char *kMinPerGroupTooSmall =
     "'Minimum IFS's per group' contains an invalid value.\nIt must be at least 1.";
 constexpr const char *kMaxPerGroupBelowMin =
@@ -52,6 +54,9 @@ Error CheckSchemeName(const String &typed, const vConfigMgr &config, std::int32_
   std::int32_t found = -1;
   if (config.FindScheme(name, &found) != nullptr && found != position)
     return MakeError(kNameInUse);
+  // Taking it would write over a value this version left alone on purpose.
+  if (config.IsNameHidden(name))
+    return MakeError(kNameHidden);
   return Error();
 }
 
