@@ -65,5 +65,9 @@ target_compile_definitions(vorlunda_core PRIVATE VORLUNDA_VERSION_TEXT="${PROJEC
 vorlunda_library(vorlunda_ui "vorlunda/editschm;vorlunda/settings" vorlunda_core pallwork imgfile
                  ifs foundation)
 
-set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_core pallwork imgfile ifs foundation
+# The portable half of the saver for X displays: its command line and the
+# layout of its monitors.
+vorlunda_library(vorlunda_xsaver vorlunda/xsaver vorlunda_core pallwork ifs foundation)
+
+set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_xsaver vorlunda_core pallwork imgfile ifs foundation
     ${VORLUNDA_SYSTEM_LIBS})

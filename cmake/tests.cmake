@@ -169,6 +169,7 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
 endforeach()
 vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
 vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
+vorlunda_gtest(xsaver_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/xsaver)
 
 # The end-to-end helpers judged against stand-ins, natively: each must fail
 # when what it checks is false.
@@ -228,5 +229,19 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
     vorlunda_test_environment(e2e_${stem} script)
     # A script that finds the program lacking what it drives skips itself.
     set_tests_properties(e2e_${stem} PROPERTIES SKIP_RETURN_CODE 77)
+  endforeach()
+endif()
+
+# The saver for X displays on virtual displays of their own, driven by the
+# screen-saver daemon too. They share the daemon's user, so one runs at a time.
+if(TARGET vorlunda AND NOT VORLUNDA_SANITIZE)
+  file(GLOB x11_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/x11/*.sh)
+  foreach(script ${x11_scripts})
+    get_filename_component(stem ${script} NAME_WE)
+    add_test(NAME x11_${stem} COMMAND bash ${script})
+    vorlunda_test_environment(x11_${stem} native)
+    set_property(TEST x11_${stem} APPEND PROPERTY ENVIRONMENT "VORLUNDA_X11=$<TARGET_FILE:vorlunda>"
+                 "VORLUNDA_DEB=${VORLUNDA_DEB}")
+    set_tests_properties(x11_${stem} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK x11_daemon_user)
   endforeach()
 endif()

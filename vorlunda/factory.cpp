@@ -79,6 +79,8 @@ void vFactory::PrepareSchemes(const vConfigMgr *source) {
   } else if (config_.Load().Failed()) {
     // A broken configuration must not stop the saver; the defaults draw.
     config_.RestoreDefaults();
+  } else if (config_.SchemeCount() == 0) {
+    config_.AddDefaultSchemes(); // every stored scheme is of a later version
   }
   if (window_ != nullptr && !window_->ShowsInfoLine())
     config_.infoLine = false;

@@ -7,7 +7,7 @@
 // How the lowest value of a field is checked.
 enum class vLowBound {
   From,    // the bound itself is allowed
-  Above,   // only values above it; the dialog also refuses a value written as the bound
+  Above,   // only values above it, also as written to the scheme text
   Minimum, // the maximum of a pair: not below the pair's minimum, whatever `low` says
 };
 
@@ -65,12 +65,16 @@ constexpr vDecimalLimits kMinDimensionLimits = {"Minimum dimension",
     0.0, 2.0, vLowBound::From, "%s or more", 1,   0.0, 0.05, 0.0, 2};
 // clang-format on
 
-// Whether a value lies within the field's own bounds; the maximum of a pair
-// is checked against its minimum instead. Written so that NaN is out of
-// every range.
-template <typename T> constexpr bool WithinLimits(const vFieldLimits<T> &limits, T value) {
-  const bool aboveLow = limits.lowBound == vLowBound::Above  ? value > limits.low
-                        : limits.lowBound == vLowBound::From ? value >= limits.low
-                                                             : true;
-  return aboveLow && value <= limits.high;
+// Whether a value passes each bound of its field. A decimal value above its
+// bound that is written to the scheme text as the bound counts as the bound,
+// so everything accepted can be read back. The maximum of a pair passes its
+// low bound here: it is checked against its minimum instead. Written so that
+// NaN fails.
+bool PassesLow(const vIntLimits &limits, std::int32_t value);
+bool PassesLow(const vDecimalLimits &limits, double value);
+template <typename T> bool PassesHigh(const vFieldLimits<T> &limits, T value) {
+  return value <= limits.high;
+}
+template <typename T> bool WithinLimits(const vFieldLimits<T> &limits, T value) {
+  return PassesLow(limits, value) && PassesHigh(limits, value);
 }

@@ -25,6 +25,12 @@ long FaultyRegistry::CreateKey(const char *path, pwRegKey *key) {
   return Inner().CreateKey(path, key);
 }
 
+long FaultyRegistry::OpenKeyForReading(const char *path, pwRegKey *key) {
+  if (const long injected = TakeInjectedFailure(RegCall::OpenKeyForReading))
+    return injected;
+  return memory_.OpenKeyForReading(path, key);
+}
+
 long FaultyRegistry::CloseKey(pwRegKey key) {
   if (const long injected = TakeInjectedFailure(RegCall::CloseKey))
     return injected;

@@ -8,6 +8,7 @@
 // The calls of a registry backend, for aiming injected failures.
 enum class RegCall {
   CreateKey,
+  OpenKeyForReading,
   CloseKey,
   QueryValue,
   SetValue,
@@ -37,8 +38,10 @@ public:
   // Of its own memory.
   bool HasKey(const char *path) const { return memory_.HasKey(path); }
   int OpenKeyCount() const { return memory_.OpenKeyCount(); }
+  void SetKeyReadOnly(const char *path) { memory_.SetKeyReadOnly(path); }
 
   long CreateKey(const char *path, pwRegKey *key) override;
+  long OpenKeyForReading(const char *path, pwRegKey *key) override;
   long CloseKey(pwRegKey key) override;
   long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
                   std::uint32_t *size) override;

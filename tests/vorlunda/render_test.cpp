@@ -99,6 +99,10 @@ TEST_F(RenderProgram, CheckPrintsTheNormalisedTextOrTheError) {
   const RenderRun bad = Render("--check 11,1,nonsense");
   EXPECT_EQ(bad.exitCode, 1);
   EXPECT_FALSE(bad.out.empty());
+  // It would print a density of 0.000000, which no reader takes.
+  const RenderRun vanishing = Render("--check 11,1,1,4e-7,2,Experimental,Vorlunda");
+  EXPECT_EQ(vanishing.exitCode, 1);
+  EXPECT_EQ(vanishing.out.find("0.000000"), std::string::npos);
 }
 
 TEST_F(RenderProgram, UnknownOrInvalidSchemeFails) {

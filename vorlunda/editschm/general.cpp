@@ -8,6 +8,8 @@ namespace {
 constexpr const char *kNameBlank = "The scheme name must not be blank";
 constexpr const char *kNameTooLong = "The scheme name is too long";
 constexpr const char *kNameInUse = "The scheme name is already in use";
+constexpr const char *kNameHidden =
+    "The scheme name is already in use by a stored scheme that this version cannot show";
 
 vCheckResult<vGeneralField> CheckGroupSizes(const vGeneralValues &values) {
   return CheckPair<vGeneralField, std::int32_t>(
@@ -35,6 +37,9 @@ Error CheckSchemeName(const String &typed, const vConfigMgr &config, std::int32_
   std::int32_t found = -1;
   if (config.FindScheme(name, &found) != nullptr && found != position)
     return MakeError(kNameInUse);
+  // Taking it would write over a value this version left alone on purpose.
+  if (config.IsNameHidden(name))
+    return MakeError(kNameHidden);
   return Error();
 }
 

@@ -1,7 +1,5 @@
 #include "vorlunda/editschm/limitcheck.h"
 
-#include "vorlunda/editschm/storedvalue.h"
-
 #include <cstring>
 
 namespace {
@@ -50,14 +48,4 @@ String HighRequirement(double bound, std::int32_t decimals) {
 
 String NotBelowRequirement(const char *minimumLabel) {
   return String("at least as large as ") + Quoted(minimumLabel);
-}
-
-bool PassesLow(const vIntLimits &limits, std::int32_t value) {
-  return limits.lowBound == vLowBound::Above ? value > limits.low : value >= limits.low;
-}
-
-bool PassesLow(const vDecimalLimits &limits, double value) {
-  if (limits.lowBound == vLowBound::Above)
-    return value > limits.low && StoredDouble(value) > limits.low;
-  return value >= limits.low;
 }

@@ -27,15 +27,6 @@ template <typename T> String HighRequirement(const vFieldLimits<T> &limits) {
   return HighRequirement(limits.high, limits.textDecimals);
 }
 
-// Whether a typed value passes each bound. A decimal value that is written
-// to the scheme text as the bound counts as the bound, so the scheme can be
-// read back. Written so that a value that is not a number fails.
-bool PassesLow(const vIntLimits &limits, std::int32_t value);
-bool PassesLow(const vDecimalLimits &limits, double value);
-template <typename T> bool PassesHigh(const vFieldLimits<T> &limits, T value) {
-  return value <= limits.high;
-}
-
 // The failure of one bound of a field, raised on the field; the subject names
 // the field in the message. None when the value passes.
 template <typename Field, typename T>

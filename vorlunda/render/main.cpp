@@ -7,6 +7,7 @@
 #include "vorlunda/render/pictureout.h"
 #include "vorlunda/render/storedconfig.h"
 #include "vorlunda/replay.h"
+#include "vorlunda/schemelisting.h"
 
 #include <cstdio>
 #include <ctime>
@@ -16,52 +17,6 @@ namespace {
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-constexpr const char *kTestSchemeName = "Test";
-
-int ListSchemes(const vConfigMgr &config) {
-  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
-    vScheme copy = it.Value()->scheme;
-    std::printf("%s\t%s\n", it.Value()->name.CStr(), copy.ToText().CStr());
-  }
-  return kExitOk;
-}
-
-int CheckText(const char *text) {
-  vScheme scheme;
-  const Error parsed = scheme.FromText(text);
-  if (parsed.Failed()) {
-    std::printf("%s\n", parsed.Message().CStr());
-    return kExitFailure;
-  }
-  std::printf("%s\n", scheme.ToText().CStr());
-  return kExitOk;
-}
-
-// Narrows the configuration to the one scheme asked for, as a test run does.
-Error SelectScheme(const vRenderOptions &options, vConfigMgr &config) {
-  String name;
-  vScheme scheme;
-  if (!options.schemeText.IsEmpty()) {
-    const Error parsed = scheme.FromText(options.schemeText);
-    if (parsed.Failed())
-      return parsed;
-    name = kTestSchemeName;
-  } else if (!options.schemeName.IsEmpty()) {
-    const vNameSchemePair *pair = config.FindScheme(options.schemeName);
-    if (pair == nullptr)
-      return MakeError(String("unknown scheme ") + options.schemeName.CStr());
-    name = pair->name;
-    scheme = pair->scheme;
-  } else {
-    return Error();
-  }
-  vConfigMgr single;
-  single.CopyGeneral(config);
-  scheme.enabled = true;
-  single.SetScheme(name, scheme);
-  config.AssignFrom(single);
-  return Error();
-}
 
 // Runs the loop until the last fractal of the last group is finished. The
 // clock is a step counter, so the picture depends only on the seed.
@@ -96,7 +51,7 @@ Error WriteRecordOf(const vFactory &factory, const ifsSurface &surface, const ch
 }
 
 int Draw(const vRenderOptions &options, vConfigMgr &config) {
-  const Error selected = SelectScheme(options, config);
+  const Error selected = SelectOneScheme(options.schemeName, options.schemeText, config);
   if (selected.Failed()) {
     std::fprintf(stderr, "%s\n", selected.Message().CStr());
     return kExitFailure;
@@ -152,12 +107,14 @@ int main(int argc, char **argv) {
     return kExitUsage;
   }
   if (options.action == vRenderAction::Check)
-    return CheckText(options.checkText);
+    return PrintCheckedSchemeText(options.checkText) ? kExitOk : kExitFailure;
   if (options.action == vRenderAction::Replay)
     return Replay(options);
   vConfigMgr config;
   LoadRenderConfiguration(options.defaults, config);
-  if (options.action == vRenderAction::List)
-    return ListSchemes(config);
+  if (options.action == vRenderAction::List) {
+    PrintSchemeList(config);
+    return kExitOk;
+  }
   return Draw(options, config);
 }

@@ -193,7 +193,8 @@ TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
   });
   EXPECT_EQ(result, 0);
   EXPECT_TRUE(openAfterBox);
-  EXPECT_EQ(boxText, "Unable to write the 'ScreenShots' registry value");
+  // The schemes go first, in name order, so the first refused write is the first scheme's.
+  EXPECT_EQ(boxText, "Unable to write the 'Autumn' registry value");
 }
 
 TEST_F(SettingsDialogTest, CheckMarkSwitchesTheSchemeAtOnce) {

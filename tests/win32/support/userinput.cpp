@@ -1,6 +1,7 @@
 #include "tests/win32/support/userinput.h"
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
 
 namespace {
@@ -76,6 +77,19 @@ bool PutOnClipboard(HWND owner, const char *text) {
   std::memcpy(GlobalLock(memory), text, size);
   GlobalUnlock(memory);
   const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  return placed;
+}
+
+bool PutOnClipboard(HWND owner, const wchar_t *text) {
+  if (!OpenClipboard(owner))
+    return false;
+  EmptyClipboard();
+  const std::size_t size = (std::wcslen(text) + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   CloseClipboard();
   return placed;
 }

@@ -13,6 +13,8 @@ void PressKey(WORD virtualKey, bool control = false, bool shift = false);
 void TypeText(const char *text);
 // Puts the text on the clipboard as CF_TEXT.
 bool PutOnClipboard(HWND owner, const char *text);
+// Puts the text on the clipboard as CF_UNICODETEXT, as another program may.
+bool PutOnClipboard(HWND owner, const wchar_t *text);
 
 // Real mouse input at a point on the screen.
 void MoveMouseTo(POINT screen);

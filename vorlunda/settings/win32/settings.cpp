@@ -28,9 +28,13 @@ vSettingsDlg::vSettingsDlg(HWND parent)
   if (loaded.Severity() == kSeverityWarning)
     ShowErrorBox(parent, "Warning", loaded);
   // A first run, or a configuration beyond reading, starts from the built-in
-  // schemes rather than from nothing.
+  // schemes rather than from nothing. Where every stored scheme is of a later
+  // version, the built-in ones join them under the names still free, and the
+  // general settings read stay.
   if (loaded.Failed())
     config_.RestoreDefaults();
+  else if (config_.SchemeCount() == 0)
+    config_.AddDefaultSchemes();
 }
 
 vSettingsDlg::~vSettingsDlg() { CurrentHelpViewer().Close(helpOwner_, kHelpFileName); }
