@@ -362,6 +362,41 @@ std::vector<pwScreenRect> HeadsOfTheDisplay() {
   return heads;
 }
 
+// Looks once every monitor has drawn a good many points (or much later), so
+// a head whose first zoomed fractal fell mostly beyond its borders has had
+// time for more.
+class EveryHeadSaver : public TimedSaver {
+public:
+  explicit EveryHeadSaver(vConfigMgr *config) : TimedSaver(nullptr, config) {}
+  void Step() override {
+    int before[kMostMonitors] = {};
+    for (int i = 0; i < FactoryCount() && i < kMostMonitors; ++i)
+      before[i] = FactoryAt(i)->Fractal().PointsDrawn();
+    TimedSaver::Step();
+    for (int i = 0; i < FactoryCount() && i < kMostMonitors; ++i) {
+      const int drawn = FactoryAt(i)->Fractal().PointsDrawn() - before[i];
+      drawn_[i] += drawn > 0 ? drawn : 0;
+    }
+  }
+
+protected:
+  bool ReadyToLook(DWORD runMs) override {
+    bool all = FactoryCount() > 0 && runMs > kDrawMs;
+    for (int i = 0; i < FactoryCount() && i < kMostMonitors; ++i)
+      all = all && drawn_[i] >= kPointsEach;
+    if (!all && runMs < kLongestRunMs)
+      return false;
+    BeforeScreenShot();
+    return true;
+  }
+
+private:
+  static constexpr int kPointsEach = 200000;
+  static constexpr DWORD kLongestRunMs = 30000;
+  static constexpr int kMostMonitors = 4;
+  long drawn_[kMostMonitors] = {};
+};
+
 // For real, with no made-up list: the system's monitors as the X server's
 // heads, and fractals zoomed past them, on every colour system in turn.
 TEST(VorlundaSaver, EveryHeadOfTheDisplayDrawsInsideItselfAndThePrimaryTheLine) {
@@ -387,7 +422,7 @@ TEST(VorlundaSaver, EveryHeadOfTheDisplayDrawsInsideItselfAndThePrimaryTheLine) 
     name.Format("Zoomed %d", colours);
     config.SetScheme(name, zoomed);
   }
-  TimedSaver saver(nullptr, &config);
+  EveryHeadSaver saver(&config);
   ASSERT_NE(saver.Window(), nullptr);
   saver.Run();
   ASSERT_EQ(saver.FactoryCount(), static_cast<int>(heads.size()));
