@@ -1,5 +1,6 @@
 // The drawing step against a bare chaos-game loop that stands for the
 // physical limit, and the cost of one fractal's analysis.
+#include "bench/support/barechaos.h"
 #include "foundation/random.h"
 #include "ifs/guifractal.h"
 #include "ifs/memsurface.h"
@@ -50,51 +51,14 @@ void DrawStep(benchmark::State &state) {
   state.SetLabel(std::string(RuleSetName(set)) + " " + ColourSystemName(colours));
 }
 
-// The same work without the engine's generality: plain arrays, a weighted
-// choice, the affine map and one pixel store.
-struct BareRule {
-  double weight, a, b, c, d, e, f;
-};
-
 void BareChaosGame(benchmark::State &state) {
   const int ruleCount = state.range(0) == kTwelveLinear ? 12 : 3;
   ifsMemorySurface surface(kScreenWidth, kScreenHeight);
   ifsGuiFractal fractal;
   BuildFractal(fractal, static_cast<int>(state.range(0)), ifsColourSystem::Solid, surface);
-  std::vector<BareRule> rules;
-  double total = 0.0;
-  for (int i = 0; i < ruleCount; ++i) {
-    const ifsRule &r = fractal.Rule(i);
-    rules.push_back({r.Weight(), r.A(), r.B(), r.C(), r.D(), r.E(), r.F()});
-    total += r.Weight();
-  }
-  const ifsRect view = fractal.View();
-  const double cx = (view.xMin + view.xMax) / 2, cy = (view.yMin + view.yMax) / 2;
-  const double scaleX = fractal.ScaleX(), scaleY = fractal.ScaleY();
-  double x = 0.5, y = 0.5;
-  std::uint8_t *bits = surface.Row(0);
-  const int stride = surface.Stride();
+  BareChaosLoop loop(fractal, ruleCount, surface);
   for (auto _ : state) {
-    for (int n = 0; n < kBatchPoints; ++n) {
-      double v = RandUnit() * total;
-      int chosen = ruleCount - 1;
-      for (int i = 0; i < ruleCount - 1; ++i) {
-        v -= rules[i].weight;
-        if (v <= 0.0) {
-          chosen = i;
-          break;
-        }
-      }
-      const BareRule &r = rules[chosen];
-      const double nx = r.a * x + r.b * y + r.e;
-      y = r.c * x + r.d * y + r.f;
-      x = nx;
-      const double px = (x - cx) * scaleX + kScreenWidth / 2 + 0.5;
-      const double py = kScreenHeight / 2 - (y - cy) * scaleY + 0.5;
-      if (px >= 0 && px < kScreenWidth && py >= 0 && py < kScreenHeight)
-        reinterpret_cast<std::uint32_t *>(bits + static_cast<int>(py) *
-                                                     stride)[static_cast<int>(px)] = 0xffffff;
-    }
+    loop.Batch();
     benchmark::ClobberMemory();
   }
   state.SetItemsProcessed(state.iterations() * kBatchPoints);

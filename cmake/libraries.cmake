@@ -48,12 +48,26 @@ endif()
 vorlunda_library(foundation foundation ${VORLUNDA_SYSTEM_LIBS})
 vorlunda_library(ifs ifs foundation)
 vorlunda_library(imgfile imgfile foundation)
+# PNG through the system's own imaging component on Windows, so the programs
+# still need no DLL of their own; through libpng elsewhere.
+if(WIN32)
+  target_link_libraries(imgfile PUBLIC windowscodecs ole32 uuid)
+else()
+  find_package(PNG REQUIRED)
+  target_link_libraries(imgfile PUBLIC PNG::PNG)
+endif()
 vorlunda_library(pallwork pallwork imgfile foundation)
 vorlunda_library(vorlunda_core vorlunda pallwork imgfile ifs foundation)
+# Picture records name the program that wrote them.
+target_compile_definitions(vorlunda_core PRIVATE VORLUNDA_VERSION_TEXT="${PROJECT_VERSION}")
 # The settings and edit-scheme dialogs with their portable rules; a library of
 # their own, so the rules are tested natively and the dialogs in-process.
 vorlunda_library(vorlunda_ui "vorlunda/editschm;vorlunda/settings" vorlunda_core pallwork imgfile
                  ifs foundation)
 
-set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_core pallwork imgfile ifs foundation
+# The portable half of the saver for X displays: its command line and the
+# layout of its monitors.
+vorlunda_library(vorlunda_xsaver vorlunda/xsaver vorlunda_core pallwork ifs foundation)
+
+set(VORLUNDA_ALL_LIBS vorlunda_ui vorlunda_xsaver vorlunda_core pallwork imgfile ifs foundation
     ${VORLUNDA_SYSTEM_LIBS})

@@ -103,6 +103,11 @@ function(vorlunda_test_environment test kind)
   if(TARGET vorlunda-render)
     list(APPEND env "VORLUNDA_RENDER=${drive}$<TARGET_FILE:vorlunda-render>")
   endif()
+  if(WIN32 AND kind STREQUAL "script")
+    # Pictures drawn under Wine are compared with the native renderer's, which
+    # the native build beside this one makes.
+    list(APPEND env "VORLUNDA_NATIVE_RENDER=${CMAKE_BINARY_DIR}/../native/vorlunda-render")
+  endif()
   # Labels choose tests by kind and by area (scripts/mutants.sh runs the
   # tests that should see a fault): unit or e2e, and the area the name starts
   # with, as in win32_saver_tests or e2e_settings_edit.
@@ -128,6 +133,10 @@ function(vorlunda_gtest name dir)
     return()
   endif()
   file(GLOB support CONFIGURE_DEPENDS ${dir}/support/*.cpp)
+  # A support seam's two sides sit in support/win32/ and support/native/, as
+  # the product's do.
+  file(RELATIVE_PATH support_dir ${PROJECT_SOURCE_DIR} ${dir}/support)
+  vorlunda_platform_sources(platform_support ${support_dir})
   file(GLOB resources CONFIGURE_DEPENDS ${dir}/*.rc)
   if(resources AND resource_parts)
     # A test's script may include the product's templates, which the resource
@@ -137,13 +146,12 @@ function(vorlunda_gtest name dir)
   if(WIN32)
     list(APPEND resources ${PROJECT_SOURCE_DIR}/tests/win32/manifest.rc)
   endif()
-  add_executable(${name} ${sources} ${support} ${resources})
+  add_executable(${name} ${sources} ${support} ${platform_support} ${resources})
   target_link_libraries(${name} PRIVATE ${ARGN} vorlunda_test_support ${VORLUNDA_ALL_LIBS}
-                        gtest_main)
+                        ${VORLUNDA_GTEST_MAIN})
   if(WIN32)
     # Test programs write to the console, not to windows.
     target_link_options(${name} PRIVATE -mconsole)
-    add_dependencies(${name} vorlunda_scr)
   endif()
   if(WIN32)
     vorlunda_wine_lane(${name} lane)
@@ -161,6 +169,7 @@ foreach(dir foundation ifs imgfile pallwork vorlunda)
 endforeach()
 vorlunda_gtest(editschm_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/editschm)
 vorlunda_gtest(settings_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/settings)
+vorlunda_gtest(xsaver_tests ${PROJECT_SOURCE_DIR}/tests/vorlunda/xsaver)
 
 # The end-to-end helpers judged against stand-ins, natively: each must fail
 # when what it checks is false.
@@ -177,7 +186,7 @@ if(NOT WIN32 AND VORLUNDA_RUN_TESTS)
        ${PROJECT_SOURCE_DIR}/tests/help/support/*.cpp)
   add_executable(help_tests ${help_test_sources} ${PROJECT_SOURCE_DIR}/tools/hlpctx/hlpfile.cpp
                             ${PROJECT_SOURCE_DIR}/tools/hlpctx/contextmap.cpp)
-  target_link_libraries(help_tests PRIVATE ${VORLUNDA_ALL_LIBS} gtest_main)
+  target_link_libraries(help_tests PRIVATE ${VORLUNDA_ALL_LIBS} ${VORLUNDA_GTEST_MAIN})
   add_dependencies(help_tests vorlunda_help)
   add_test(NAME help_tests COMMAND help_tests)
   vorlunda_test_environment(help_tests native)
@@ -191,12 +200,18 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
   # their areas: a resource linked from a static library would be dropped.
   file(GLOB win32_support CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/support/*.cpp)
   add_library(win32_test_support STATIC ${win32_support})
-  target_link_libraries(win32_test_support PUBLIC ${VORLUNDA_ALL_LIBS} gtest)
+  target_link_libraries(win32_test_support PUBLIC ${VORLUNDA_ALL_LIBS} ${VORLUNDA_GTEST})
+  # Every Windows test reads these two large headers: parsed once, here, and
+  # reused by each test program.
+  target_precompile_headers(win32_test_support PRIVATE <windows.h> <gtest/gtest.h>)
   file(GLOB win32_areas LIST_DIRECTORIES true CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/win32/*)
   foreach(area_dir ${win32_areas})
     get_filename_component(area ${area_dir} NAME)
     if(IS_DIRECTORY ${area_dir} AND NOT area STREQUAL "support")
       vorlunda_gtest(win32_${area}_tests ${area_dir} win32_test_support)
+      if(TARGET win32_${area}_tests)
+        target_precompile_headers(win32_${area}_tests REUSE_FROM win32_test_support)
+      endif()
     endif()
   endforeach()
   # Asks the help viewer for topics as the dialogs do, from a process of its
@@ -214,5 +229,19 @@ if(WIN32 AND VORLUNDA_RUN_TESTS)
     vorlunda_test_environment(e2e_${stem} script)
     # A script that finds the program lacking what it drives skips itself.
     set_tests_properties(e2e_${stem} PROPERTIES SKIP_RETURN_CODE 77)
+  endforeach()
+endif()
+
+# The saver for X displays on virtual displays of their own, driven by the
+# screen-saver daemon too. They share the daemon's user, so one runs at a time.
+if(TARGET vorlunda AND NOT VORLUNDA_SANITIZE)
+  file(GLOB x11_scripts CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/tests/x11/*.sh)
+  foreach(script ${x11_scripts})
+    get_filename_component(stem ${script} NAME_WE)
+    add_test(NAME x11_${stem} COMMAND bash ${script})
+    vorlunda_test_environment(x11_${stem} native)
+    set_property(TEST x11_${stem} APPEND PROPERTY ENVIRONMENT "VORLUNDA_X11=$<TARGET_FILE:vorlunda>"
+                 "VORLUNDA_DEB=${VORLUNDA_DEB}")
+    set_tests_properties(x11_${stem} PROPERTIES SKIP_RETURN_CODE 77 RESOURCE_LOCK x11_daemon_user)
   endforeach()
 endif()

@@ -8,6 +8,10 @@ constexpr int kRandomMax = 32767;
 
 void SeedRandom(std::uint32_t seed);
 
+// The whole state, as SeedRandom takes it: seeding with it later repeats
+// every draw from here on.
+std::uint32_t RandomState();
+
 // Next value, 0 to kRandomMax.
 int Rand();
 

@@ -15,7 +15,8 @@ enum class ifsRuleSystem : std::int32_t {
   Mixture = 5,
 };
 
-constexpr int kRuleSystemCount = 6;
+// Mixture is the last system.
+constexpr int kRuleSystemCount = static_cast<int>(ifsRuleSystem::Mixture) + 1;
 
 using ifsRuleSystemNames = DynAssoc<ifsRuleSystem, const char *>;
 

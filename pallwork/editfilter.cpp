@@ -2,6 +2,8 @@
 
 #include "foundation/ascii.h"
 
+#include <string>
+
 namespace {
 
 constexpr char kMinus = '-';
@@ -16,8 +18,6 @@ bool IsOneOf(char character, const char *set) {
       return true;
   return false;
 }
-
-void DeleteAt(String &text, int position) { text.ReplaceMid(position, 1, ""); }
 
 // A selection end behind the deleted character follows the text left.
 void MoveLeftPast(std::int32_t &end, int deleted) {
@@ -72,18 +72,23 @@ bool IsClassCharAllowed(char character, std::uint32_t allowedClasses) {
   return (CharClassOf(character) & allowedClasses) != 0;
 }
 
+// One pass, keeping what the rule allows: a field may hold tens of
+// thousands of characters and is filtered on every keystroke.
 bool FilterEditText(pwEditState &state, const pwCharRule &isAllowed) {
+  const char *const source = state.text.CStr();
+  std::string kept;
   bool deleted = false;
-  int position = 0;
-  while (position < state.text.Length()) {
-    if (isAllowed(state.text.CStr()[position], position == 0)) {
-      ++position;
+  for (const char *p = source; *p != '\0'; ++p) {
+    const int position = static_cast<int>(kept.size());
+    if (isAllowed(*p, position == 0)) {
+      kept.push_back(*p);
       continue;
     }
-    DeleteAt(state.text, position);
     MoveLeftPast(state.selectionStart, position);
     MoveLeftPast(state.selectionEnd, position);
     deleted = true;
   }
+  if (deleted)
+    state.text = kept.c_str();
   return deleted;
 }

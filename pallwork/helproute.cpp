@@ -1,22 +1,10 @@
 #include "pallwork/helproute.h"
 
-#include <iterator>
-
 namespace {
 
 constexpr std::uint32_t kFirstVersionWithoutWinHelp = 6; // Vista
 
-struct pwHelpPage {
-  std::uint32_t context;
-  const char *page;
-};
-
-// Mirrors help/contexts.map: the help's pages are named after its topics.
-constexpr pwHelpPage kHelpPages[] = {
-    {256, "settings.html"},   {257, "schemessheet.html"}, {258, "generalsheet.html"},
-    {259, "editscheme.html"}, {260, "editgeneral.html"},  {261, "editdrawing.html"},
-    {262, "editrules.html"},  {263, "editfilter.html"},
-};
+pwHelpPageLookup helpPages = nullptr;
 
 pwHelpCall PlanWinHelp(const std::string &file, pwHelpAction action, std::uint32_t context) {
   switch (action) {
@@ -47,13 +35,10 @@ bool pwSystemHasWinHelp(pwSystemVersion version) {
   return version.major < kFirstVersionWithoutWinHelp;
 }
 
+void pwSetHelpPages(pwHelpPageLookup lookup) { helpPages = lookup; }
+
 const char *pwHtmlHelpPage(std::uint32_t context) {
-  for (const pwHelpPage &entry : kHelpPages) {
-    if (entry.context == context) {
-      return entry.page;
-    }
-  }
-  return nullptr;
+  return helpPages != nullptr ? helpPages(context) : nullptr;
 }
 
 std::string pwHelpFileBeside(const std::string &programPath, const std::string &fileName) {

@@ -30,7 +30,10 @@ struct pwHelpCall {
 bool pwSystemHasWinHelp(pwSystemVersion version);
 
 // The HTML Help page holding the topic of a context number, or null for a
-// number the help does not know.
+// number the help does not know. The program names its pages once, before
+// any help is asked for; until then every topic opens the contents.
+using pwHelpPageLookup = const char *(*)(std::uint32_t context);
+void pwSetHelpPages(pwHelpPageLookup lookup);
 const char *pwHtmlHelpPage(std::uint32_t context);
 
 // programPath: the running program's full path, with either separator.

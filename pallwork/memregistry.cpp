@@ -88,18 +88,45 @@ long pwMemoryRegistry::CreateKey(const char *path, pwRegKey *key) {
        component = NextComponent(path)) {
     Key *child = FindSubKey(*current, component);
     if (child == nullptr) {
+      if (current->readOnly)
+        return kRegAccessDenied;
       child = new Key(component);
       current->subKeys.Add(child);
     }
     current = child;
   }
-  const std::int32_t handle = HandleIndex(current);
+  if (current->readOnly)
+    return kRegAccessDenied;
+  AddHandle(current);
+  *key = current;
+  return kRegSuccess;
+}
+
+long pwMemoryRegistry::OpenKeyForReading(const char *path, pwRegKey *key) {
+  if (path == nullptr || key == nullptr)
+    return kRegInvalidParameter;
+  Key *const found = FindKey(path);
+  if (found == nullptr)
+    return kRegFileNotFound;
+  AddHandle(found);
+  *key = found;
+  return kRegSuccess;
+}
+
+void pwMemoryRegistry::AddHandle(Key *key) {
+  const std::int32_t handle = HandleIndex(key);
   if (handle >= 0)
     ++openHandles_[handle].count;
   else
-    openHandles_.Add(OpenHandle{current, 1});
-  *key = current;
-  return kRegSuccess;
+    openHandles_.Add(OpenHandle{key, 1});
+}
+
+void pwMemoryRegistry::SetKeyReadOnly(const char *path) {
+  pwRegKey opened = nullptr;
+  if (CreateKey(path, &opened) == kRegSuccess)
+    CloseKey(opened);
+  if (Key *const key = FindKey(path))
+    key->readOnly = true;
 }
 
 long pwMemoryRegistry::CloseKey(pwRegKey key) {
@@ -145,6 +172,8 @@ long pwMemoryRegistry::SetValue(pwRegKey key, const char *name, std::uint32_t ty
     return kRegInvalidHandle;
   if (data == nullptr && size != 0)
     return kRegInvalidParameter;
+  if (open->readOnly)
+    return kRegAccessDenied;
   const std::int32_t index = ValueIndex(*open, name);
   Value *value = index >= 0 ? open->values[index] : nullptr;
   if (value == nullptr) {
@@ -161,6 +190,8 @@ long pwMemoryRegistry::DeleteValue(pwRegKey key, const char *name) {
   Key *const open = OpenKey(key);
   if (open == nullptr)
     return kRegInvalidHandle;
+  if (open->readOnly)
+    return kRegAccessDenied;
   const std::int32_t index = ValueIndex(*open, name);
   if (index < 0)
     return kRegFileNotFound;

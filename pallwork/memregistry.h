@@ -11,7 +11,8 @@
 // see them: key and value names without regard to letter case, keys created
 // with their missing parents, values enumerated in the order first written,
 // and the same result codes. Handles stay valid until closed; a closed or
-// unknown handle gives ERROR_INVALID_HANDLE.
+// unknown handle gives ERROR_INVALID_HANDLE. A key can be made read-only, as
+// its permissions may make it for the user on Windows.
 class pwMemoryRegistry final : public pwRegistryBackend {
 public:
   pwMemoryRegistry();
@@ -20,6 +21,7 @@ public:
   pwMemoryRegistry &operator=(const pwMemoryRegistry &) = delete;
 
   long CreateKey(const char *path, pwRegKey *key) override;
+  long OpenKeyForReading(const char *path, pwRegKey *key) override;
   long CloseKey(pwRegKey key) override;
   long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
                   std::uint32_t *size) override;
@@ -31,6 +33,9 @@ public:
                  std::uint32_t *type) override;
 
   bool HasKey(const char *path) const;
+  // Creates the key if need be; from then on opening it for writing, creating
+  // keys below it and changing its values are refused with access denied.
+  void SetKeyReadOnly(const char *path);
   int OpenKeyCount() const;
   // Forgets every key and value; handles still open become invalid.
   void Clear();
@@ -50,6 +55,7 @@ private:
     Key &operator=(const Key &) = delete;
 
     String name;
+    bool readOnly = false;
     DynArray<Value *> values; // in the order first written
     DynArray<Key *> subKeys;
   };
@@ -60,6 +66,7 @@ private:
 
   std::int32_t HandleIndex(pwRegKey key) const;
   Key *OpenKey(pwRegKey key) const;
+  void AddHandle(Key *key);
   Key *FindKey(const char *path) const;
   static Key *FindSubKey(const Key &key, const String &name);
   static std::int32_t ValueIndex(const Key &key, const char *name);

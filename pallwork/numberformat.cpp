@@ -1,6 +1,9 @@
 #include "pallwork/numberformat.h"
 
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <vector>
 
 namespace {
@@ -35,4 +38,36 @@ String FormatDecimal(double value, std::int32_t decimals) {
   for (int missing = decimals - DigitsAfterPoint(text); missing > 0; --missing)
     text += '0';
   return text;
+}
+
+double ParseDecimalField(const char *text) {
+  char *end = nullptr;
+  const double value = std::strtod(text, &end);
+  if (end == text || *end != '\0')
+    return std::numeric_limits<double>::quiet_NaN();
+  return value;
+}
+
+std::int32_t ParseIntegerField(const char *text) {
+  const bool negative = *text == '-';
+  const char *digit = negative ? text + 1 : text;
+  if (*digit == '\0')
+    return 0;
+  // Counted in 64 bits and held at just past the 32-bit range, which no
+  // number of digits can overflow.
+  constexpr std::int64_t kPastRange = std::int64_t{1} << 32;
+  std::int64_t magnitude = 0;
+  for (; *digit != '\0'; ++digit) {
+    if (*digit < '0' || *digit > '9')
+      return 0;
+    magnitude = magnitude * 10 + (*digit - '0');
+    if (magnitude > kPastRange)
+      magnitude = kPastRange;
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value > std::numeric_limits<std::int32_t>::max())
+    return std::numeric_limits<std::int32_t>::max();
+  if (value < std::numeric_limits<std::int32_t>::min())
+    return std::numeric_limits<std::int32_t>::min();
+  return static_cast<std::int32_t>(value);
 }

@@ -13,6 +13,9 @@ public:
   virtual ~pwPlatform() = default;
 
   virtual bool IsWindow(pwWindowHandle window) = 0;
+  // The desktop itself is a window, but no host for a preview: drawn into,
+  // the preview would cover the screen with nothing to end it.
+  virtual pwWindowHandle DesktopWindow() { return nullptr; }
   virtual pwWindowHandle ForegroundWindow() = 0;
   virtual bool IsWindows95Family() = 0;
 

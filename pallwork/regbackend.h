@@ -10,6 +10,7 @@ using pwRegKey = void *;
 constexpr long kRegSuccess = 0;
 constexpr long kRegFileNotFound = 2;
 constexpr long kRegPathNotFound = 3;
+constexpr long kRegAccessDenied = 5;
 constexpr long kRegInvalidHandle = 6;
 constexpr long kRegInvalidParameter = 87;
 constexpr long kRegMoreData = 234;
@@ -23,6 +24,10 @@ public:
   virtual ~pwRegistryBackend() = default;
 
   virtual long CreateKey(const char *path, pwRegKey *key) = 0;
+  // Opens an existing key for reading only, so a key the user may read but
+  // not change is still read, and reading never creates a key. A backend
+  // without access rights may simply open it as CreateKey does.
+  virtual long OpenKeyForReading(const char *path, pwRegKey *key) { return CreateKey(path, key); }
   virtual long CloseKey(pwRegKey key) = 0;
   // As RegQueryValueExA: data may be null for a size query; type may be null.
   virtual long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,

@@ -23,13 +23,18 @@ Error WriteFailure(const char *name) { return ValueFailure("write", name); }
 
 } // namespace
 
-pwRegistryMgr::pwRegistryMgr(const char *subKey)
-    : pwRegistryMgr(subKey, DefaultRegistryBackend()) {}
+pwRegistryMgr::pwRegistryMgr(const char *subKey, pwRegAccess access)
+    : pwRegistryMgr(subKey, DefaultRegistryBackend(), access) {}
 
-pwRegistryMgr::pwRegistryMgr(const char *subKey, pwRegistryBackend &backend) : backend_(backend) {
+pwRegistryMgr::pwRegistryMgr(const char *subKey, pwRegistryBackend &backend, pwRegAccess access)
+    : backend_(backend) {
   pwRegKey opened = nullptr;
-  if (backend_.CreateKey(subKey, &opened) == kRegSuccess)
+  const long result = access == pwRegAccess::ReadOnly ? backend_.OpenKeyForReading(subKey, &opened)
+                                                      : backend_.CreateKey(subKey, &opened);
+  if (result == kRegSuccess)
     key_ = opened;
+  missing_ =
+      access == pwRegAccess::ReadOnly && (result == kRegFileNotFound || result == kRegPathNotFound);
 }
 
 pwRegistryMgr::~pwRegistryMgr() {
@@ -38,6 +43,8 @@ pwRegistryMgr::~pwRegistryMgr() {
 }
 
 Error pwRegistryMgr::ReadString(const char *name, String &value) {
+  if (missing_)
+    return ReadFailure(name);
   if (key_ == nullptr)
     return MakeError(kKeyFailure);
   std::uint32_t size = 0;
@@ -67,6 +74,8 @@ Error pwRegistryMgr::WriteString(const char *name, const char *text) {
 }
 
 Error pwRegistryMgr::ReadDword(const char *name, std::uint32_t &value) {
+  if (missing_)
+    return ReadFailure(name);
   if (key_ == nullptr)
     return MakeError(kKeyFailure);
   unsigned char bytes[kDwordSize] = {};
@@ -103,6 +112,8 @@ Error pwRegistryMgr::DeleteValue(const char *name) {
 Error pwRegistryMgr::EnumValue(std::uint32_t index, bool &found, String &name,
                                std::uint32_t *type) {
   found = false;
+  if (missing_)
+    return Error(); // a key that is not there has no values
   if (key_ == nullptr)
     return MakeError(kKeyFailure);
   if (index == 0) {
@@ -124,4 +135,43 @@ Error pwRegistryMgr::EnumValue(std::uint32_t index, bool &found, String &name,
   if (result == kRegNoMoreItems)
     return Error();
   return MakeError(kEnumerationFailure);
+}
+
+Error pwRegistryMgr::CopyValue(const char *name, pwRegValueCopy &copy) {
+  copy = pwRegValueCopy();
+  copy.name = name;
+  if (missing_)
+    return Error();
+  if (key_ == nullptr)
+    return MakeError(kKeyFailure);
+  std::uint32_t size = 0;
+  const long queried = backend_.QueryValue(key_, name, nullptr, nullptr, &size);
+  if (queried == kRegFileNotFound)
+    return Error();
+  if (queried != kRegSuccess || size == UINT32_MAX)
+    return ReadFailure(name);
+  DynArray<unsigned char> bytes(size > 0 ? static_cast<std::int32_t>(size) : 1);
+  for (std::uint32_t i = 0; i < size; ++i)
+    bytes.Add(0);
+  std::uint32_t type = 0;
+  unsigned char *buffer = size > 0 ? &bytes[0] : nullptr;
+  if (size > 0 && backend_.QueryValue(key_, name, &type, buffer, &size) != kRegSuccess)
+    return ReadFailure(name);
+  if (size == 0 && backend_.QueryValue(key_, name, &type, nullptr, &size) != kRegSuccess)
+    return ReadFailure(name);
+  copy.existed = true;
+  copy.type = type;
+  copy.data = bytes;
+  return Error();
+}
+
+Error pwRegistryMgr::RestoreValue(const pwRegValueCopy &copy) {
+  if (!copy.existed)
+    return DeleteValue(copy.name);
+  if (key_ == nullptr)
+    return MakeError(kKeyFailure);
+  const std::uint32_t size = static_cast<std::uint32_t>(copy.data.Count());
+  const unsigned char *data = size > 0 ? &copy.data[0] : nullptr;
+  const long result = backend_.SetValue(key_, copy.name, copy.type, data, size);
+  return result == kRegSuccess ? Error() : WriteFailure(copy.name);
 }

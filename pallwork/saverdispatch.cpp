@@ -12,7 +12,7 @@ pwSaverDecision DecidePreview(pwArgs &args, pwPlatform &platform) {
   if (args.Count() == 0)
     return kNothing;
   const pwWindowHandle parent = ParseWindowHandle(args.Get(0));
-  if (!platform.IsWindow(parent))
+  if (!platform.IsWindow(parent) || parent == platform.DesktopWindow())
     return kNothing;
   args.Remove(0);
   if (args.Count() != 0)

@@ -57,7 +57,7 @@ void pwSaverInput::EndSaver(bool takeShot) {
     return;
   if (takeShot && !preview_) {
     // The task-switch keys stay away while the file dialog is up.
-    SetSaverRunning(0);
+    ReportSaverRunning(true);
     host_.EnableOwner(false);
     shotInProgress_ = true;
     host_.BeforeScreenShot();
@@ -67,7 +67,7 @@ void pwSaverInput::EndSaver(bool takeShot) {
     }
     host_.TakeScreenShot();
     host_.EnableOwner(true);
-    SetSaverRunning(1);
+    ReportSaverRunning(false);
   }
   host_.PostClose();
 }
@@ -98,18 +98,18 @@ bool pwSaverInput::VerifyPassword() {
   return passwordAccepted_;
 }
 
-void pwSaverInput::SetSaverRunning(std::int8_t state) {
-  if (preview_ || state == saverRunning_)
+void pwSaverInput::ReportSaverRunning(bool running) {
+  if (preview_ || running == reportedRunning_)
     return;
   pwPlatform &platform = CurrentPlatform();
   if (!platform.IsWindows95Family())
     return;
-  platform.SetScreenSaverRunning(state == 0);
-  saverRunning_ = state;
+  platform.SetScreenSaverRunning(running);
+  reportedRunning_ = running;
 }
 
 void pwSaverInput::Restore() {
-  SetSaverRunning(1);
+  ReportSaverRunning(false);
   if (!preview_ && cursorHidden_) {
     host_.ShowCursor(true);
     cursorHidden_ = false;

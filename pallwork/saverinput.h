@@ -50,8 +50,9 @@ public:
   void TryHideCursor();
   void EndSaver(bool takeShot);
   bool VerifyPassword();
-  // 0 tells the system a saver runs, 1 that none does.
-  void SetSaverRunning(std::int8_t state);
+  // Tells the system whether a saver runs; while one does, the Windows 95
+  // family keeps the task-switch keys away from the desktop.
+  void ReportSaverRunning(bool running);
   // Undoes the cursor hiding and the system state when the window goes away.
   void Restore();
 
@@ -75,7 +76,7 @@ private:
   pwCursorPoint anchor_;
   bool passwordDialogOpen_ = false;
   bool passwordAccepted_ = false;
-  std::int8_t saverRunning_ = 1;
+  bool reportedRunning_ = false;
   std::int32_t screenShotKey_ = kNoScreenShotKey;
   bool shotInProgress_ = false;
 };

@@ -56,3 +56,8 @@ pwSheetFocus DecideSheetFocus(bool focusInOldSheet, bool newSheetHasTabStop) {
     return pwSheetFocus::Stay;
   return newSheetHasTabStop ? pwSheetFocus::FirstTabStop : pwSheetFocus::TabControl;
 }
+
+std::uint32_t TabbedDialogHelpContext(bool onTabControl, std::uint32_t selectedSheetContext,
+                                      std::uint32_t dialogContext) {
+  return onTabControl && selectedSheetContext != 0 ? selectedSheetContext : dialogContext;
+}

@@ -45,3 +45,10 @@ enum class pwSheetFocus {
 };
 
 pwSheetFocus DecideSheetFocus(bool focusInOldSheet, bool newSheetHasTabStop);
+
+// The topic for the help key pressed on one of a tabbed dialog's own
+// controls: on the tab control the topic of the sheet whose tab is
+// selected, where it has one (0: none, or no sheet selected); anywhere else
+// the dialog's.
+std::uint32_t TabbedDialogHelpContext(bool onTabControl, std::uint32_t selectedSheetContext,
+                                      std::uint32_t dialogContext);

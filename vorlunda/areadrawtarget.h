@@ -4,7 +4,9 @@
 
 // One monitor's part of a target that spans several: a factory drawing here
 // fits its fractals to this area alone and clears only this area, so its
-// groups neither straddle a bezel nor wipe another monitor's picture.
+// groups neither straddle a bezel nor wipe another monitor's picture. The
+// fractal keeps its points inside the area it is fitted to; everything else
+// drawn here is clipped to the area.
 class vAreaDrawTarget : public vDrawTarget {
 public:
   // `area` in the whole target's coordinates, inside it. Only one area of
@@ -22,10 +24,8 @@ public:
   int CreatePalette() override { return whole_.CreatePalette(); }
   void RealizePalette() override { whole_.RealizePalette(); }
   void ClearToBlack() override { whole_.ClearRectToBlack(area_); }
-  void ClearRectToBlack(const ifsPixelRect &rect) override { whole_.ClearRectToBlack(Whole(rect)); }
-  void DrawInfoLine(const ifsPixelRect &rect, const char *text) override {
-    whole_.DrawInfoLine(Whole(rect), text);
-  }
+  void ClearRectToBlack(const ifsPixelRect &rect) override;
+  void DrawInfoLine(const ifsPixelRect &rect, const char *text) override;
   void Present() override { whole_.Present(); }
 
 private:

@@ -15,7 +15,7 @@ String PairName(vNameSchemePair *const &pair) { return pair->name; }
 class SchemesOf final : public vTakenNames {
 public:
   explicit SchemesOf(const vConfigMgr &config) : config_(config) {}
-  bool IsTaken(const String &name) const override { return config_.FindScheme(name) != nullptr; }
+  bool IsTaken(const String &name) const override { return config_.IsNameTaken(name); }
 
 private:
   const vConfigMgr &config_;
@@ -25,7 +25,8 @@ private:
 
 vConfigMgr::vConfigMgr()
     : schemes_(kListLevels, PairName, CompareStringsNoCase, DeletePointee<vNameSchemePair>),
-      deletedNames_(kListLevels, CompareStringsNoCase) {}
+      deletedNames_(kListLevels, CompareStringsNoCase),
+      hiddenNames_(kListLevels, CompareStringsNoCase) {}
 
 vConfigMgr::vConfigMgr(const vConfigMgr &other) : vConfigMgr() { AssignFrom(other); }
 
@@ -42,6 +43,7 @@ void vConfigMgr::AssignFrom(const vConfigMgr &other) {
   for (vSchemeIter it(other.schemes_); !it.AtEnd(); it.Next())
     schemes_.Insert(new vNameSchemePair(*it.Value()));
   deletedNames_ = other.deletedNames_;
+  hiddenNames_ = other.hiddenNames_;
 }
 
 void vConfigMgr::Clear() {
@@ -50,6 +52,7 @@ void vConfigMgr::Clear() {
   infoLine = false;
   schemes_.Clear();
   deletedNames_.Clear();
+  hiddenNames_.Clear();
 }
 
 void vConfigMgr::CopyGeneral(const vConfigMgr &other) {
@@ -65,13 +68,37 @@ void vConfigMgr::RestoreDefaults() {
   infoLine = false;
   for (vSchemeIter it(schemes_); !it.AtEnd(); it.Next())
     it.Value()->scheme.enabled = false;
+  AddDefaultSchemes();
+}
+
+// A hidden scheme of a built-in name keeps its value: it may be the user's
+// own, written by a later version.
+void vConfigMgr::SetUnlessHidden(const char *name, const vScheme &scheme) {
+  if (!IsNameHidden(name))
+    SetScheme(name, scheme);
+}
+
+void vConfigMgr::AddDefaultSchemes() {
   for (int row = 0; row < kPresetCount; ++row) {
     vScheme preset;
     const char *name = FillPreset(row, preset);
-    SetScheme(name, preset);
+    SetUnlessHidden(name, preset);
   }
   for (int index = 0; index < kTemplatedDefaultCount; ++index)
-    SetScheme(TemplatedDefaultName(index), TemplatedDefault(index));
+    SetUnlessHidden(TemplatedDefaultName(index), TemplatedDefault(index));
+}
+
+bool vConfigMgr::IsNameHidden(const String &name) const {
+  return hiddenNames_.Find(name) != nullptr;
+}
+
+bool vConfigMgr::IsNameTaken(const String &name) const {
+  return FindScheme(name) != nullptr || IsNameHidden(name);
+}
+
+void vConfigMgr::HideName(const String &name) {
+  if (!IsNameHidden(name))
+    hiddenNames_.Insert(name);
 }
 
 vNameSchemePair *vConfigMgr::SchemeAt(std::int32_t position) const {
@@ -139,7 +166,7 @@ void vConfigMgr::AddUpgradeSchemes() {
   for (int row : kUpgradePresets) {
     vScheme preset;
     const char *name = FillPreset(row, preset);
-    if (FindScheme(name) == nullptr)
+    if (!IsNameTaken(name))
       SetScheme(name, preset);
   }
 }

@@ -3,15 +3,12 @@
 #include "vorlunda/config.h"
 
 #include "pallwork/regmgr.h"
+#include "pallwork/regundo.h"
 
+#include <cassert>
 #include <cstdint>
 
 namespace {
-
-constexpr const char *kScreenShotsValue = "ScreenShots";
-constexpr const char *kScreenShotDirectoryValue = "ScreenShotDirectory";
-constexpr const char *kInfoLineValue = "InfoLine";
-constexpr const char *kHighestVersionValue = "HighestVersion";
 
 constexpr const char *kNoSchemesMessage = "No schemes were found";
 
@@ -41,7 +38,7 @@ Error LaterVersionWarning(std::int32_t ignored) {
 } // namespace
 
 void vConfigMgr::ReadGeneral() {
-  pwRegistryMgr registry(kConfigKey);
+  pwRegistryMgr registry(kConfigKey, pwRegAccess::ReadOnly);
   ReadFlag(registry, kScreenShotsValue, screenShots);
   String directory;
   if (registry.ReadString(kScreenShotDirectoryValue, directory).Succeeded())
@@ -53,9 +50,10 @@ void vConfigMgr::ReadGeneral() {
 }
 
 // Unreadable and corrupt values are skipped without a word; those of a later
-// syntax are counted, so the user learns why they are missing.
+// syntax are counted, so the user learns why they are missing. The names of
+// both stay taken, so nothing here ever writes over them.
 void vConfigMgr::LoadSchemes(Error &result, std::int32_t &ignored) {
-  pwRegistryMgr registry(kSchemesKey);
+  pwRegistryMgr registry(kSchemesKey, pwRegAccess::ReadOnly);
   for (std::uint32_t index = 0; result.Succeeded(); ++index) {
     bool found = false;
     String name;
@@ -63,14 +61,17 @@ void vConfigMgr::LoadSchemes(Error &result, std::int32_t &ignored) {
     if (!found)
       return;
     String text;
-    if (registry.ReadString(name, text).Failed())
-      continue;
-    vScheme scheme;
-    const Error parsed = scheme.FromText(text);
-    if (parsed.Succeeded())
-      SetScheme(name, scheme);
-    else if (parsed.Code() == kSchemeVersionTooNewCode)
-      ++ignored;
+    if (registry.ReadString(name, text).Succeeded()) {
+      vScheme scheme;
+      const Error parsed = scheme.FromText(text);
+      if (parsed.Succeeded()) {
+        SetScheme(name, scheme);
+        continue;
+      }
+      if (parsed.Code() == kSchemeVersionTooNewCode)
+        ++ignored;
+    }
+    HideName(name);
   }
 }
 
@@ -80,7 +81,9 @@ Error vConfigMgr::Load() {
   Error result;
   std::int32_t ignored = 0;
   LoadSchemes(result, ignored);
-  if (SchemeCount() == 0)
+  // Schemes of a later version are schemes: a list of nothing else is
+  // reported as such, not as a first run.
+  if (SchemeCount() == 0 && ignored == 0)
     result.Merge(MakeError(kNoSchemesMessage));
   if (result.Succeeded() && highestVersion < kNewestSchemeSyntax)
     AddUpgradeSchemes();
@@ -89,34 +92,58 @@ Error vConfigMgr::Load() {
   return result;
 }
 
-Error vConfigMgr::WriteGeneral() {
-  pwRegistryMgr registry(kConfigKey);
+Error vConfigMgr::WriteGeneral(pwRegistryUndo &general) const {
   Error result;
-  result.Merge(registry.WriteDword(kScreenShotsValue, Flag(screenShots)));
-  result.Merge(registry.WriteString(kScreenShotDirectoryValue, screenShotDirectory));
-  result.Merge(registry.WriteDword(kInfoLineValue, Flag(infoLine)));
+  result.Merge(general.WriteDword(kScreenShotsValue, Flag(screenShots)));
+  if (result.Succeeded())
+    result.Merge(general.WriteString(kScreenShotDirectoryValue, screenShotDirectory));
+  if (result.Succeeded())
+    result.Merge(general.WriteDword(kInfoLineValue, Flag(infoLine)));
   // Never lowered: a later program may have raised it.
-  if (highestVersion < kNewestSchemeSyntax)
-    result.Merge(registry.WriteDword(kHighestVersionValue, kNewestSchemeSyntax));
+  if (result.Succeeded() && highestVersion < kNewestSchemeSyntax)
+    result.Merge(general.WriteDword(kHighestVersionValue, kNewestSchemeSyntax));
   return result;
 }
 
 // Values of schemes that still exist are overwritten; nothing else in the key
 // is touched, so corrupt or later-version values survive a Store.
-void vConfigMgr::StoreSchemes(Error &result) {
-  pwRegistryMgr registry(kSchemesKey);
-  while (result.Succeeded() && deletedNames_.Count() > 0) {
-    const String name = deletedNames_.RemoveNode(deletedNames_.First());
-    result.Merge(registry.DeleteValue(name));
-  }
+Error vConfigMgr::WriteSchemes(pwRegistryUndo &schemes) {
+  Error result;
   for (vSchemeIter it(schemes_); !it.AtEnd() && result.Succeeded(); it.Next()) {
     vNameSchemePair &pair = *it.Value();
-    result.Merge(registry.WriteString(pair.name, pair.scheme.ToText()));
+    assert(!IsNameHidden(pair.name) && "a hidden value is never overwritten");
+    result.Merge(schemes.WriteString(pair.name, pair.scheme.ToText()));
   }
+  return result;
 }
 
+Error vConfigMgr::DeleteRemovedSchemes(pwRegistryUndo &schemes) const {
+  Error result;
+  for (SkipIter<String> it(deletedNames_); !it.AtEnd() && result.Succeeded(); it.Next())
+    result.Merge(schemes.DeleteValue(it.Value()));
+  return result;
+}
+
+// Every new value is in place before an old one goes, and the general values
+// come last, so a failure part way leaves the user's schemes readable even
+// where putting things back fails as well.
 Error vConfigMgr::Store() {
-  Error result = WriteGeneral();
-  StoreSchemes(result);
+  pwRegistryMgr schemesKey(kSchemesKey);
+  pwRegistryUndo schemes(schemesKey);
+  Error result = WriteSchemes(schemes);
+  if (result.Succeeded())
+    result.Merge(DeleteRemovedSchemes(schemes));
+  if (result.Succeeded()) {
+    pwRegistryMgr generalKey(kConfigKey);
+    pwRegistryUndo general(generalKey);
+    result.Merge(WriteGeneral(general));
+    if (result.Failed())
+      general.RollBack();
+  }
+  if (result.Failed()) {
+    schemes.RollBack();
+    return result;
+  }
+  deletedNames_.Clear();
   return result;
 }

@@ -79,6 +79,8 @@ void vFactory::PrepareSchemes(const vConfigMgr *source) {
   } else if (config_.Load().Failed()) {
     // A broken configuration must not stop the saver; the defaults draw.
     config_.RestoreDefaults();
+  } else if (config_.SchemeCount() == 0) {
+    config_.AddDefaultSchemes(); // every stored scheme is of a later version
   }
   if (window_ != nullptr && !window_->ShowsInfoLine())
     config_.infoLine = false;
@@ -148,6 +150,7 @@ vLoopState vFactory::BeginGroup() {
     window_->ClearToBlack();
   }
   fractal_.ClearIntensity();
+  trace_.clear();
   ShowInfo("");
   scheme_ = PickScheme();
   fractalsLeft = scheme_->minPerGroup;
@@ -173,6 +176,7 @@ vScheme *vFactory::PickScheme() {
 }
 
 vLoopState vFactory::BuildFractal() {
+  buildState_ = RandomState();
   if (scheme_->IsTemplated())
     BuildByTemplate();
   else
@@ -192,6 +196,7 @@ vLoopState vFactory::BuildFractal() {
   }
   if (config_.infoLine)
     ShowFigures(dimension);
+  trace_.push_back({buildState_, RandomState(), 0});
   return vLoopState::Draw;
 }
 
@@ -299,6 +304,8 @@ void vFactory::DrawSlice(std::uint32_t nowTicks) {
   ifsSurface *surface = window_ ? window_->Surface() : nullptr;
   if (surface != nullptr)
     fractal_.DrawStep(*surface);
+  if (!trace_.empty())
+    trace_.back().points = fractal_.PointsDrawn();
   if (fractal_.PointsDrawn() < targetPoints)
     return;
   // Slices are shown a display frame at a time; a finished fractal at once.
@@ -307,4 +314,40 @@ void vFactory::DrawSlice(std::uint32_t nowTicks) {
   finishTime = nowTicks;
   --fractalsLeft;
   state = fractalsLeft <= 0 ? vLoopState::Wait : vLoopState::Build;
+}
+
+String vFactory::CurrentSchemeName() const {
+  for (vSchemeIter it(config_.Schemes()); !it.AtEnd(); it.Next())
+    if (&it.Value()->scheme == scheme_)
+      return it.Value()->name;
+  return String();
+}
+
+// The same steps as the loop's, without the filter: a traced fractal was
+// one the filter kept, and its measures are skipped by seeding the drawing.
+void vFactory::Redraw(const std::vector<vFractalTrace> &fractals, double pointScale) {
+  ifsSurface *surface = window_ ? window_->Surface() : nullptr;
+  if (surface == nullptr || config_.SchemeCount() == 0)
+    return;
+  if (paletteBase_ >= 0)
+    window_->RealizePalette();
+  window_->ClearToBlack();
+  fractal_.ClearIntensity();
+  scheme_ = &config_.SchemeAt(0)->scheme;
+  for (const vFractalTrace &traced : fractals) {
+    SeedRandom(traced.buildState);
+    if (scheme_->IsTemplated())
+      BuildByTemplate();
+    else
+      BuildRandom();
+    if (paletteBase_ >= 0)
+      fractal_.SetPaletteBase(paletteBase_);
+    fractal_.SetPointsDrawn(0);
+    ComputeTarget();
+    SeedRandom(traced.drawState);
+    const std::int32_t points = PointCount(traced.points * pointScale);
+    while (fractal_.PointsDrawn() < points)
+      fractal_.DrawStep(*surface);
+  }
+  window_->Present();
 }

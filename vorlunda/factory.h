@@ -7,9 +7,19 @@
 #include "vorlunda/handbuilt.h"
 
 #include <cstdint>
+#include <vector>
 
 // Drawing-loop states, stored as their numbers 0 to 3.
 enum class vLoopState : std::int32_t { NewGroup = 0, Build = 1, Draw = 2, Wait = 3 };
+
+// What one fractal of a group took: the generator's state when its build
+// began and when its drawing began (the measures in between draw from the
+// generator too), and the points drawn so far.
+struct vFractalTrace {
+  std::uint32_t buildState = 0;
+  std::uint32_t drawState = 0;
+  std::int32_t points = 0;
+};
 
 // Turns the usable schemes of a configuration into groups of fractals drawn
 // on a target, one small slice of work per Advance.
@@ -38,6 +48,14 @@ public:
   int DrawWidth() const { return drawWidth_; }
   int DrawHeight() const { return drawHeight_; }
   const String &InfoText() const { return infoText_; }
+  // The name the current scheme is kept under; empty before the first group.
+  String CurrentSchemeName() const;
+  // The fractals of the current group that have begun drawing, in order.
+  const std::vector<vFractalTrace> &GroupTrace() const { return trace_; }
+
+  // Draws a traced group again from its states, each fractal for its points
+  // times `pointScale`, with the configuration's first scheme.
+  void Redraw(const std::vector<vFractalTrace> &fractals, double pointScale);
 
   // Read and written by the drawing loop.
   vLoopState state = vLoopState::NewGroup;
@@ -69,4 +87,6 @@ private:
   ifsGuiFractal fractal_;
   ifsPixelRect infoRect_;
   String infoText_;
+  std::vector<vFractalTrace> trace_;
+  std::uint32_t buildState_ = 0;
 };

@@ -12,17 +12,23 @@ constexpr int kInfoBlue = 255;
 
 vMemoryDrawTarget::vMemoryDrawTarget(int width, int height, ifsPixelFormat format)
     : surface_(std::make_unique<ifsMemorySurface>(width, height, format)), width_(width),
-      height_(height) {}
+      height_(height), reservedColours_(kReservedSystemColours) {}
 
-vMemoryDrawTarget::vMemoryDrawTarget() = default;
+vMemoryDrawTarget::vMemoryDrawTarget(int width, int height, ifsPixelFormat format,
+                                     int pixelsPerInchX, int pixelsPerInchY, int reservedColours)
+    : surface_(std::make_unique<ifsMemorySurface>(width, height, format, pixelsPerInchX,
+                                                  pixelsPerInchY)),
+      width_(width), height_(height), reservedColours_(reservedColours) {}
+
+vMemoryDrawTarget::vMemoryDrawTarget() : reservedColours_(kReservedSystemColours) {}
 
 int vMemoryDrawTarget::InfoFontHeight() { return surface_ ? kMemoryFontHeight : 0; }
 
 int vMemoryDrawTarget::CreatePalette() {
   if (!surface_ || !surface_->UsesPalette())
     return -1;
-  surface_->SetCubePalette(kReservedSystemColours);
-  return kReservedSystemColours;
+  surface_->SetCubePalette(reservedColours_);
+  return reservedColours_;
 }
 
 void vMemoryDrawTarget::ClearToBlack() {

@@ -11,6 +11,10 @@ class vMemoryDrawTarget : public vDrawTarget {
 public:
   // Indexed8 stands for a 256-colour palette display.
   vMemoryDrawTarget(int width, int height, ifsPixelFormat format = ifsPixelFormat::Rgb32);
+  // As another display had it: its pixels per inch and, at 8 bits, the
+  // system colours below the palette's cube.
+  vMemoryDrawTarget(int width, int height, ifsPixelFormat format, int pixelsPerInchX,
+                    int pixelsPerInchY, int reservedColours);
   // No surface: nothing is drawn, as for a window without a device context.
   vMemoryDrawTarget();
 
@@ -35,4 +39,5 @@ private:
   int height_ = 0;
   bool preview_ = false;
   int infoLinesDrawn_ = 0;
+  int reservedColours_;
 };

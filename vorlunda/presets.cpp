@@ -104,6 +104,15 @@ void FillDrawingFields(const PresetRow &row, vScheme &scheme) {
 
 } // namespace
 
+void SetUnstoredTemplateFields(vScheme &scheme) {
+  FillDrawingFields(kPresets[0], scheme);
+  scheme.contractiveRules = false;
+  scheme.useFixedPoints = true;
+  scheme.maxDiscards = 1;
+  scheme.filterEnabled = false;
+  scheme.minDimension = 0.0;
+}
+
 const char *FillPresetScheme(int row, vScheme &scheme) {
   assert(row >= 0 && row < kPresetCount);
   const PresetRow &preset = kPresets[row];

@@ -21,3 +21,10 @@ constexpr int kTemplatedDefaultCount = 4;
 // its template.
 const char *TemplatedDefaultName(int index);
 vScheme TemplatedDefault(int index);
+
+// A templated scheme's text stores only its header and template name. The
+// other fields get fixed values so its state is always defined: those of the
+// first built-in scheme, except the option fields, which take the values the
+// templated defaults are built with. A templated default therefore survives a
+// round trip through its text unchanged.
+void SetUnstoredTemplateFields(vScheme &scheme);

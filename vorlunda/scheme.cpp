@@ -1,7 +1,8 @@
 #include "vorlunda/scheme.h"
 
-#include "ifs/colour.h"
 #include "vorlunda/lenientnumber.h"
+#include "vorlunda/presets.h"
+#include "vorlunda/schemelimits.h"
 #include "vorlunda/schemetokenizer.h"
 
 #include <cstdarg>
@@ -9,52 +10,19 @@
 
 namespace {
 
-constexpr std::int32_t kMinSelectionProbability = 1;
-constexpr std::int32_t kMaxSelectionProbability = 100;
-constexpr double kMaxPointDensity = 10.0;
-constexpr std::int32_t kMaxClearDelay = 60;
-constexpr std::int32_t kMinRules = 2;
-constexpr std::int32_t kMaxRules = 100;
-constexpr std::int32_t kMinDiscards = 1;
-constexpr std::int32_t kMaxDiscards = 1000;
-constexpr double kMaxDimension = 2.0;
-constexpr double kMaxScaling = 10.0;
-constexpr std::int32_t kMaxPerGroup = 1000;
-constexpr double kMaxCentring = 10.0;
-
 // What a version-11 text means for the fields it cannot carry.
 constexpr std::int32_t kVersion11MaxDiscards = 10;
 constexpr double kVersion11MinDimension = 1.0;
 
-// What a templated text means for the fields it cannot carry: the drawing
-// fields of the first built-in scheme ("Solid"), and the options the
-// templated defaults are built with.
-constexpr vRuleLimits kTemplatedRuleLimits[kRuleSystemCount] = {{2, 6}, {2, 16}, {2, 16},
-                                                                {2, 6}, {2, 12}, {3, 12}};
-constexpr double kTemplatedMinScaling = 0.5;
-constexpr double kTemplatedMaxScaling = 2.0;
-constexpr std::int32_t kTemplatedMinPerGroup = 3;
-constexpr std::int32_t kTemplatedMaxPerGroup = 12;
-constexpr double kTemplatedCentring = 0.8;
-constexpr std::int32_t kTemplatedMinBrightness = 128;
-
-bool InRange(std::int32_t value, std::int32_t low, std::int32_t high) {
-  return value >= low && value <= high;
-}
-
-// Written so that NaN is out of every range.
-bool InRange(double value, double low, double high) { return value >= low && value <= high; }
-bool PositiveUpTo(double value, double high) { return value > 0.0 && value <= high; }
-
 bool ReadHeader(vSchemeTokenizer &fields, vScheme &scheme) {
   String typeName;
   if (!fields.TakeBool(scheme.enabled) || !fields.TakeInt(scheme.selectionProbability) ||
-      !InRange(scheme.selectionProbability, kMinSelectionProbability, kMaxSelectionProbability))
+      !WithinLimits(kSelectionProbabilityLimits, scheme.selectionProbability))
     return false;
   if (!fields.TakeDouble(scheme.pointDensity) ||
-      !PositiveUpTo(scheme.pointDensity, kMaxPointDensity))
+      !WithinLimits(kPointDensityLimits, scheme.pointDensity))
     return false;
-  if (!fields.TakeInt(scheme.clearDelay) || !InRange(scheme.clearDelay, 0, kMaxClearDelay))
+  if (!fields.TakeInt(scheme.clearDelay) || !WithinLimits(kClearDelayLimits, scheme.clearDelay))
     return false;
   if (!fields.TakeText(typeName))
     return false;
@@ -77,7 +45,8 @@ bool ReadRuleSystems(vSchemeTokenizer &fields, vScheme &scheme) {
     if (!fields.TakeBool(scheme.ruleSystemEnabled[i]) || !fields.TakeInt(limits.min) ||
         !fields.TakeInt(limits.max))
       return false;
-    if (limits.min < kMinRules || limits.max < limits.min || limits.max > kMaxRules)
+    if (!WithinLimits(kMinRulesLimits, limits.min) || limits.max < limits.min ||
+        !WithinLimits(kMaxRulesLimits, limits.max))
       return false;
     anyEnabled = anyEnabled || scheme.ruleSystemEnabled[i];
   }
@@ -95,25 +64,26 @@ bool ReadOptions(vSchemeTokenizer &fields, vScheme &scheme) {
   }
   if (!fields.TakeBool(scheme.contractiveRules) || !fields.TakeBool(scheme.useFixedPoints))
     return false;
-  if (!fields.TakeInt(scheme.maxDiscards) ||
-      !InRange(scheme.maxDiscards, kMinDiscards, kMaxDiscards))
+  if (!fields.TakeInt(scheme.maxDiscards) || !WithinLimits(kMaxDiscardsLimits, scheme.maxDiscards))
     return false;
   return fields.TakeBool(scheme.filterEnabled) && fields.TakeDouble(scheme.minDimension) &&
-         InRange(scheme.minDimension, 0.0, kMaxDimension);
+         WithinLimits(kMinDimensionLimits, scheme.minDimension);
 }
 
 bool ReadPlacement(vSchemeTokenizer &fields, vScheme &scheme) {
   if (!fields.TakeDouble(scheme.minScaling) || !fields.TakeDouble(scheme.maxScaling))
     return false;
-  if (!(scheme.minScaling > 0.0) || !(scheme.minScaling <= scheme.maxScaling) ||
-      !(scheme.maxScaling <= kMaxScaling))
+  if (!WithinLimits(kMinScalingLimits, scheme.minScaling) ||
+      !(scheme.minScaling <= scheme.maxScaling) ||
+      !WithinLimits(kMaxScalingLimits, scheme.maxScaling))
     return false;
   if (!fields.TakeInt(scheme.minPerGroup) || !fields.TakeInt(scheme.maxPerGroup))
     return false;
-  if (scheme.minPerGroup < 1 || scheme.maxPerGroup < scheme.minPerGroup ||
-      scheme.maxPerGroup > kMaxPerGroup)
+  if (!WithinLimits(kMinPerGroupLimits, scheme.minPerGroup) ||
+      scheme.maxPerGroup < scheme.minPerGroup ||
+      !WithinLimits(kMaxPerGroupLimits, scheme.maxPerGroup))
     return false;
-  return fields.TakeDouble(scheme.centring) && InRange(scheme.centring, 0.0, kMaxCentring);
+  return fields.TakeDouble(scheme.centring) && WithinLimits(kCentringLimits, scheme.centring);
 }
 
 // The last field runs to the end of the text; a comma there means a field too many.
@@ -121,7 +91,7 @@ bool ReadBrightness(const vSchemeTokenizer &fields, vScheme &scheme) {
   if (std::strchr(fields.Rest(), ',') != nullptr)
     return false;
   scheme.minBrightness = ReadLenientInt(fields.Rest());
-  return InRange(scheme.minBrightness, 0, kMaxBrightness);
+  return WithinLimits(kMinBrightnessLimits, scheme.minBrightness);
 }
 
 Error Corrupt() { return MakeError(kCorruptSchemeMessage); }
@@ -163,25 +133,6 @@ void AppendRandomFields(String &text, const vScheme &scheme) {
 }
 
 } // namespace
-
-void SetUnstoredTemplateFields(vScheme &scheme) {
-  scheme.colourSystem = ifsColourSystem::Solid;
-  for (int i = 0; i < kRuleSystemCount; ++i) {
-    scheme.ruleSystemEnabled[i] = true;
-    scheme.ruleLimits[i] = kTemplatedRuleLimits[i];
-  }
-  scheme.minScaling = kTemplatedMinScaling;
-  scheme.maxScaling = kTemplatedMaxScaling;
-  scheme.minPerGroup = kTemplatedMinPerGroup;
-  scheme.maxPerGroup = kTemplatedMaxPerGroup;
-  scheme.centring = kTemplatedCentring;
-  scheme.minBrightness = kTemplatedMinBrightness;
-  scheme.contractiveRules = false;
-  scheme.useFixedPoints = true;
-  scheme.maxDiscards = 1;
-  scheme.filterEnabled = false;
-  scheme.minDimension = 0.0;
-}
 
 Error vScheme::FromText(const char *text) {
   vSchemeTokenizer fields(text);

@@ -66,13 +66,6 @@ public:
   String templateName;
 };
 
-// A templated scheme's text stores only its header and template name. The
-// other fields get fixed values so its state is always defined: those of the
-// first built-in scheme, except the option fields, which take the values the
-// templated defaults are built with. A templated default therefore survives a
-// round trip through its text unchanged.
-void SetUnstoredTemplateFields(vScheme &scheme);
-
 // Every field equal, the template name compared exactly.
 bool operator==(const vScheme &a, const vScheme &b);
 inline bool operator!=(const vScheme &a, const vScheme &b) { return !(a == b); }

@@ -5,7 +5,8 @@
 // while it stays on screen: the process's processor time over a 10 s wait
 // and how late the step that starts the next group begins. With "monitors",
 // runs the saver on two made-up monitors, the halves of the screen, and
-// prints the points drawn a second on both together.
+// prints the points drawn a second on both together; "monitors real" does
+// the same on the monitors the system lists.
 #include "foundation/random.h"
 #include "ifs/guifractal.h"
 #include "ifs/win32/gdisurface.h"
@@ -25,37 +26,49 @@ namespace {
 constexpr double kSaverRunUs = 20e6;
 constexpr double kBareRunUs = 8e6;
 constexpr int kStateCount = 4;
-constexpr int kBuildsKept = 64;
 
-// The loop's states index the per-state tables; -1 stands for no factory yet.
+// The loop's states index the tables of steps.
 constexpr int StateIndex(vLoopState state) { return static_cast<int>(state); }
 
 // Times every step and every turn of the loop (the step and the message
-// pass after it), sorted by the drawing state the step started in.
+// pass after it), booked by the states before and after the step: a step
+// that draws a group's last points leaves the loop waiting, and the pass
+// after it sleeps until the next group, so only turns that begin and end in
+// drawing measure the drawing rate.
 class MeasuredSaver : public vVorlundaSaver {
 public:
   explicit MeasuredSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
 
+  struct Book {
+    long steps = 0;
+    double longestUs = 0;
+    double turnUs = 0;
+    double points = 0;
+  };
+
   void Step() override {
-    const double turnEnd = run_.Microseconds();
-    if (lastState_ >= 0)
-      turnUs[lastState_] += turnEnd - lastTurnStart_;
-    lastTurnStart_ = turnEnd;
-    const bool first = Factory() == nullptr;
-    const int state = first ? -1 : StateIndex(Factory()->state);
+    const double turnStart = run_.Microseconds();
+    if (last_ != nullptr)
+      last_->turnUs += turnStart - lastTurnStart_;
+    lastTurnStart_ = turnStart;
+    if (Factory() == nullptr) {
+      const Stopwatch step;
+      vVorlundaSaver::Step();
+      startUs = step.Microseconds();
+      return;
+    }
+    const int before = StateIndex(Factory()->state);
+    const int drawnBefore = Factory()->Fractal().PointsDrawn();
     const Stopwatch step;
     vVorlundaSaver::Step();
     const double stepUs = step.Microseconds();
-    if (first) {
-      startUs = stepUs;
-    } else {
-      ++steps[state];
-      if (state == StateIndex(vLoopState::Build) && builds < kBuildsKept)
-        buildUs[builds++] = stepUs;
-      if (stepUs > longestUs[state])
-        longestUs[state] = stepUs;
-    }
-    lastState_ = state;
+    const int drawn = Factory()->Fractal().PointsDrawn() - drawnBefore;
+    Book &book = books[before][StateIndex(Factory()->state)];
+    ++book.steps;
+    book.points += drawn > 0 ? drawn : 0;
+    if (stepUs > book.longestUs)
+      book.longestUs = stepUs;
+    last_ = &book;
     if (run_.Microseconds() > kSaverRunUs && !closing_) {
       closing_ = true;
       PostMessageA(Window(), WM_CLOSE, 0, 0);
@@ -63,17 +76,13 @@ public:
   }
 
   double startUs = 0;
-  long steps[kStateCount] = {};
-  double longestUs[kStateCount] = {};
-  double turnUs[kStateCount] = {};
-  double buildUs[kBuildsKept] = {};
-  int builds = 0;
+  Book books[kStateCount][kStateCount] = {};
   double RunUs() const { return run_.Microseconds(); }
 
 private:
   Stopwatch run_;
   double lastTurnStart_ = 0;
-  int lastState_ = -1;
+  Book *last_ = nullptr;
   bool closing_ = false;
 };
 
@@ -224,16 +233,17 @@ private:
   pwPlatform &real_ = BuiltInPlatform();
 };
 
-// Counts the points every monitor's factory draws.
+// Counts the points every monitor's factory draws, of the first few.
+constexpr int kMostCounted = 4;
 class MonitorsSaver : public vVorlundaSaver {
 public:
   explicit MonitorsSaver(vConfigMgr *config) : vVorlundaSaver(nullptr, config, nullptr, true) {}
   void Step() override {
-    int before[2] = {};
-    for (int i = 0; i < FactoryCount() && i < 2; ++i)
+    int before[kMostCounted] = {};
+    for (int i = 0; i < FactoryCount() && i < kMostCounted; ++i)
       before[i] = FactoryAt(i)->Fractal().PointsDrawn();
     vVorlundaSaver::Step();
-    for (int i = 0; i < FactoryCount() && i < 2; ++i) {
+    for (int i = 0; i < FactoryCount() && i < kMostCounted; ++i) {
       const int drawnNow = FactoryAt(i)->Fractal().PointsDrawn() - before[i];
       points += drawnNow > 0 ? drawnNow : 0;
     }
@@ -250,16 +260,19 @@ private:
   bool closing_ = false;
 };
 
-int RunMonitorsBench() {
+// On the screen's halves, or with `real` on the monitors the system lists.
+int RunMonitorsBench(bool real) {
   vConfigMgr config;
   config.RestoreDefaults();
   HalvedScreen halves;
-  SetCurrentPlatform(&halves);
+  if (!real)
+    SetCurrentPlatform(&halves);
   {
     MonitorsSaver saver(&config);
     saver.Run();
-    std::printf("two monitors, the screen's halves, %.1f s: %.2f M points/s on both\n",
-                saver.RunUs() / 1e6, saver.points / saver.RunUs());
+    std::printf("%d monitors, %s, %.1f s: %.2f M points/s on all\n", saver.FactoryCount(),
+                real ? "as listed" : "the screen's halves", saver.RunUs() / 1e6,
+                saver.points / saver.RunUs());
   }
   SetCurrentPlatform(nullptr);
   return 0;
@@ -275,27 +288,30 @@ int main(int argc, char **argv) {
   if (argc > 1 && std::strcmp(argv[1], "wait") == 0)
     return RunWaitBench();
   if (argc > 1 && std::strcmp(argv[1], "monitors") == 0)
-    return RunMonitorsBench();
+    return RunMonitorsBench(argc > 2 && std::strcmp(argv[2], "real") == 0);
   vConfigMgr config;
   config.RestoreDefaults();
   config.infoLine = true; // the build step then includes dimension and Lyapunov figures
 
   MeasuredSaver saver(&config);
   saver.Run();
-  const double drawn =
-      static_cast<double>(saver.steps[StateIndex(vLoopState::Draw)]) * kBatchPoints;
   std::printf("saver, 13 built-in schemes, information line on, %.1f s\n", saver.RunUs() / 1e6);
   std::printf("  first step (factory): %8.0f us\n", saver.startUs);
-  for (int state = 0; state < kStateCount; ++state)
-    std::printf("  %-9s steps %8ld  longest %8.0f us  turn time %6.2f s\n", kStateNames[state],
-                saver.steps[state], saver.longestUs[state], saver.turnUs[state] / 1e6);
-  std::printf("  builds, us:");
-  for (int i = 0; i < saver.builds; ++i)
-    std::printf(" %.0f", saver.buildUs[i]);
-  std::printf("\n");
-  std::printf("  points: %.0f; %.2f M/s over the whole run, %.2f M/s while drawing\n", drawn,
-              MillionPerSecond(drawn, saver.RunUs()),
-              MillionPerSecond(drawn, saver.turnUs[StateIndex(vLoopState::Draw)]));
+  std::printf("  step (state before -> after)    steps   longest    turn time   points\n");
+  double allPoints = 0;
+  for (int before = 0; before < kStateCount; ++before)
+    for (int after = 0; after < kStateCount; ++after) {
+      const MeasuredSaver::Book &book = saver.books[before][after];
+      allPoints += book.points;
+      if (book.steps > 0)
+        std::printf("  %-9s -> %-9s %14ld %9.0f us %8.2f s %10.0f\n", kStateNames[before],
+                    kStateNames[after], book.steps, book.longestUs, book.turnUs / 1e6, book.points);
+    }
+  const MeasuredSaver::Book &drawing =
+      saver.books[StateIndex(vLoopState::Draw)][StateIndex(vLoopState::Draw)];
+  const double drawingRate = MillionPerSecond(drawing.points, drawing.turnUs);
+  std::printf("  points: %.0f; %.2f M/s over the whole run, %.2f M/s in drawing turns\n", allPoints,
+              MillionPerSecond(allPoints, saver.RunUs()), drawingRate);
 
   BareSaver bare;
   bare.Run();
@@ -303,8 +319,6 @@ int main(int argc, char **argv) {
   const double bareRate = MillionPerSecond(barePoints, bare.RunUs());
   std::printf("bare loop, one 3-rule Linear Solid fractal, %.1f s: %.2f M points/s\n",
               bare.RunUs() / 1e6, bareRate);
-  std::printf("saver while drawing / bare loop: %.0f %%\n",
-              100.0 * MillionPerSecond(drawn, saver.turnUs[StateIndex(vLoopState::Draw)]) /
-                  bareRate);
+  std::printf("saver while drawing / bare loop: %.0f %%\n", 100.0 * drawingRate / bareRate);
   return 0;
 }

@@ -237,6 +237,21 @@ bool pwDialog::OnControlKey(pwControl *control, UINT message, WPARAM wParam, LPA
   return true;
 }
 
+// The small icon is loaded at its own size, so the caption shows the image
+// drawn for that size rather than the large one shrunk. Shared icons are
+// the system's to free.
+void pwDialog::SetIcon(int iconId) {
+  const HINSTANCE module = GetModuleHandleA(nullptr);
+  const HICON bigIcon = LoadIconA(module, MAKEINTRESOURCEA(iconId));
+  const HICON smallIcon = static_cast<HICON>(LoadImageA(module, MAKEINTRESOURCEA(iconId),
+                                                        IMAGE_ICON, GetSystemMetrics(SM_CXSMICON),
+                                                        GetSystemMetrics(SM_CYSMICON), LR_SHARED));
+  if (bigIcon != nullptr)
+    SendMessageA(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon));
+  if (smallIcon != nullptr)
+    SendMessageA(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
+}
+
 void pwDialog::EnableControl(int controlId, bool enable) {
   HWND control = GetDlgItem(window_, controlId);
   if (control == nullptr)

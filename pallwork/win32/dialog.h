@@ -49,6 +49,8 @@ public:
   // the focus never rests on a disabled control.
   void EnableControl(int controlId, bool enable);
   void FocusControl(HWND control);
+  // The program's icon resource on this dialog's caption and task button.
+  void SetIcon(int iconId);
 
   HWND Parent() const { return parent_; }
   bool IsModal() const { return modal_; }

@@ -3,13 +3,7 @@
 #include "pallwork/numberformat.h"
 #include "pallwork/spinstep.h"
 
-#include <cstdio>
-
-namespace {
-
-constexpr int kValueTextSize = 32;
-
-} // namespace
+#include <cmath>
 
 bool pwDoubleEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
   if (message != WM_VSCROLL)
@@ -21,7 +15,10 @@ bool pwDoubleEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRE
   // A step of 0 has no multiples to go to; the field keeps its value.
   if ((code != SB_LINEUP && code != SB_LINEDOWN) || !(step_ > 0.0))
     return true;
-  const double current = GetValue();
+  double current = GetValue();
+  // A field that holds no number steps from its lowest value.
+  if (std::isnan(current))
+    current = minimum_;
   const double next = StepDouble(current, step_, code == SB_LINEUP, minimum_, maximum_);
   if (next != current)
     SetValue(next);
@@ -32,14 +29,7 @@ bool pwDoubleEdit::IsCharAllowed(char character, bool isFirst) {
   return charRule_.IsAllowed(character, isFirst, minimum_);
 }
 
-double pwDoubleEdit::GetValue() const {
-  char text[kValueTextSize] = {};
-  GetDlgItemTextA(GetParent(window_), ControlId(), text, kValueTextSize);
-  double value = 0.0;
-  if (std::sscanf(text, "%lf", &value) != 1)
-    return 0.0;
-  return value;
-}
+double pwDoubleEdit::GetValue() const { return ParseDecimalField(Text()); }
 
 void pwDoubleEdit::SetValue(double value) {
   SetWindowTextA(window_, FormatDecimal(value, decimals_).CStr());

@@ -15,7 +15,7 @@ public:
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
   bool IsCharAllowed(char character, bool isFirst) override;
 
-  // 0.0 unless the text is exactly one number.
+  // Not a number unless the whole text is one number.
   double GetValue() const;
   void SetValue(double value);
   void SetRange(double minimum, double maximum, double step, std::int32_t decimals);

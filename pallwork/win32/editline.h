@@ -10,6 +10,7 @@ class pwEditLine : public pwControl {
 public:
   using pwControl::pwControl;
 
+  bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
   bool OnCommandNotify(int notifyCode) override;
   // isFirst: the character stands at position 0.
   virtual bool IsCharAllowed(char character, bool isFirst);
@@ -21,4 +22,12 @@ public:
   void SetSelection(int start, int end);
   // EM_LIMITTEXT: the most characters the field takes.
   void SetLimit(int characters);
+
+private:
+  // The program keeps the system's ANSI code page; a character that page
+  // cannot hold would be stored as '?', so it is refused like any other.
+  void DropUnrepresentable();
+  // A paste takes the clipboard's Unicode text without what the code page
+  // cannot hold, before the system turns those characters into '?'.
+  bool PasteRepresentable();
 };

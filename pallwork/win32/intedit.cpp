@@ -1,6 +1,7 @@
 #include "pallwork/win32/intedit.h"
 
 #include "pallwork/editfilter.h"
+#include "pallwork/numberformat.h"
 #include "pallwork/spinstep.h"
 
 bool pwIntEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) {
@@ -23,11 +24,9 @@ bool pwIntEdit::IsCharAllowed(char character, bool isFirst) {
   return IsIntegerCharAllowed(character, isFirst, minimum_);
 }
 
-std::int32_t pwIntEdit::GetValue() const {
-  BOOL translated = FALSE;
-  const UINT value = GetDlgItemInt(GetParent(window_), ControlId(), &translated, TRUE);
-  return translated ? static_cast<std::int32_t>(value) : 0;
-}
+// The text itself, not GetDlgItemInt, which reads a number it cannot hold,
+// or more digits than it expects, as a failure.
+std::int32_t pwIntEdit::GetValue() const { return ParseIntegerField(Text()); }
 
 void pwIntEdit::SetValue(std::int32_t value) {
   SetDlgItemInt(GetParent(window_), ControlId(), static_cast<UINT>(value), TRUE);

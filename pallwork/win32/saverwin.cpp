@@ -49,7 +49,7 @@ pwScreenSaverWindow::pwScreenSaverWindow(HWND parent, HWND owner, bool noPasswor
   primaryButton_ = GetSystemMetrics(SM_SWAPBUTTON) != 0 ? VK_RBUTTON : VK_LBUTTON;
   if (!input_.Preview())
     HideCursorAtStart();
-  input_.SetSaverRunning(0);
+  input_.ReportSaverRunning(true);
 }
 
 void pwScreenSaverWindow::HideCursorAtStart() {
@@ -58,6 +58,17 @@ void pwScreenSaverWindow::HideCursorAtStart() {
                SWP_NOSIZE | SWP_NOMOVE | SWP_NOREDRAW | SWP_NOACTIVATE);
   savedCursor_ = SetCursor(nullptr);
   SetClassLongPtrA(window_, GCLP_HCURSOR, 0);
+}
+
+// A monitor was added, taken away or set to another size: the window covers
+// the monitors as they are now, black until they are drawn on again.
+void pwScreenSaverWindow::LayOutAgain() {
+  const pwMonitorLayout layout = WindowLayout(nullptr);
+  areas_ = layout.areas;
+  SetWindowPos(window_, HWND_TOPMOST, layout.window.left, layout.window.top, layout.window.Width(),
+               layout.window.Height(), SWP_NOACTIVATE);
+  InvalidateRect(window_, nullptr, TRUE);
+  MonitorsChanged();
 }
 
 pwScreenSaverWindow::~pwScreenSaverWindow() {
@@ -95,6 +106,10 @@ bool pwScreenSaverWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lPar
     break;
   case WM_MOUSEMOVE:
     input_.OnMouseMove();
+    break;
+  case WM_DISPLAYCHANGE:
+    if (!input_.Preview())
+      LayOutAgain();
     break;
   case WM_SYSCOMMAND:
     // No second saver, and the system's close command does not end this one.
@@ -144,7 +159,7 @@ bool pwScreenSaverWindow::PumpMessages(bool wait) {
   MSG message;
   while (PeekMessageA(&message, nullptr, 0, 0, PM_NOREMOVE)) {
     if (GetMessageA(&message, nullptr, 0, 0) == 0) {
-      input_.SetSaverRunning(1);
+      input_.ReportSaverRunning(false);
       return true;
     }
     TranslateMessage(&message);

@@ -28,10 +28,15 @@ public:
   virtual void Step() {}
   // Just before the screen is captured.
   void BeforeScreenShot() override {}
+  // Once the picture is saved at `path`, while the screen still shows it.
+  virtual void AfterScreenShot(const String &path) { (void)path; }
   virtual HPALETTE GetPalette() { return nullptr; }
   // How long the loop may sleep before Step has work again, in
   // milliseconds; input still wakes it at once.
   virtual std::uint32_t IdleMs() { return 0; }
+  // The monitors changed and the window now covers them as DrawingAreas
+  // says; whatever was drawn for the old areas is gone.
+  virtual void MonitorsChanged() {}
 
   // Returns once the window has been destroyed.
   void Run();
@@ -69,6 +74,7 @@ private:
   bool AskFileName(String &path);
   [[nodiscard]] Error WriteShot(const String &path, HPALETTE palette, int width, int height);
   void HideCursorAtStart();
+  void LayOutAgain();
   void SleepUntilInput(std::uint32_t timeoutMs);
 
   HWND owner_;                    // not owned

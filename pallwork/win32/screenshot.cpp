@@ -98,8 +98,11 @@ Error pwScreenSaverWindow::CaptureAndSave() {
     const bool named = AskFileName(path);
     pwHourglass hourglass;
     UpdateWindow(window_);
-    if (named && path.Length() > 0)
+    if (named && path.Length() > 0) {
       result = WriteShot(path, palette, client.right, client.bottom);
+      if (result.Succeeded())
+        AfterScreenShot(path);
+    }
   }
   shotDc_.Reset();
   shotBitmap_.Reset();

@@ -1,5 +1,7 @@
 #include "pallwork/win32/tabbeddialog.h"
 
+#include "pallwork/helpviewer.h"
+
 #include <commctrl.h>
 
 namespace {
@@ -43,7 +45,8 @@ HWND FirstEnabledTabStop(HWND sheet) {
 
 pwTabbedDialog::pwTabbedDialog(HWND parent, const char *templateName, bool modal, int tabControlId,
                                std::uint32_t layoutFlags)
-    : pwDialog(parent, templateName, modal), sheets_(kSheetsGrowth), layoutFlags_(layoutFlags) {
+    : pwDialog(parent, templateName, modal), sheets_(kSheetsGrowth), layoutFlags_(layoutFlags),
+      tabControlId_(tabControlId) {
   INITCOMMONCONTROLSEX classes = {sizeof(classes), ICC_TAB_CLASSES};
   InitCommonControlsEx(&classes);
   tabControl_ = new pwTabbedDialogTabControl(this, tabControlId);
@@ -62,11 +65,11 @@ pwTabbedDialog::~pwTabbedDialog() {
     delete sheets_.RemoveAt(0);
 }
 
-int pwTabbedDialog::AddSheet(const char *title, pwTabbedSheetDialog *sheet) {
+int pwTabbedDialog::AddSheet(pwTabbedSheetDialog *sheet) {
   if (sheet->Window() == nullptr)
     sheet->Execute();
   ShowWindow(sheet->Window(), SW_HIDE);
-  const int index = tabControl_->InsertTab(tabControl_->Count(), title);
+  const int index = tabControl_->InsertTab(tabControl_->Count(), sheet->Title());
   if (index < 0)
     return index;
   // Directly behind the tab control, or behind the sheet before it: the
@@ -178,6 +181,28 @@ void pwTabbedDialog::ShowSheet(pwTabbedSheetDialog *sheet) {
       return;
     }
   }
+}
+
+void pwTabbedDialog::SetHelp(const char *fileName, std::uint32_t context) {
+  helpFile_ = fileName;
+  helpContext_ = context;
+}
+
+void pwTabbedDialog::ShowHelpTopic(std::uint32_t context) {
+  if (helpFile_ != nullptr)
+    CurrentHelpViewer().ShowTopic(window_, helpFile_, context);
+}
+
+void pwTabbedDialog::ShowHelpContents() {
+  if (helpFile_ != nullptr)
+    CurrentHelpViewer().ShowContents(window_, helpFile_);
+}
+
+void pwTabbedDialog::OnHelp(int controlId) {
+  const int selected = tabControl_->CurrentSelection();
+  const std::uint32_t sheetContext =
+      selected >= 0 && selected < sheets_.Count() ? sheets_[selected]->HelpContext() : 0;
+  ShowHelpTopic(TabbedDialogHelpContext(controlId == tabControlId_, sheetContext, helpContext_));
 }
 
 bool pwTabbedDialog::OnInitTabbedDialog(HWND) { return true; }

@@ -9,7 +9,9 @@
 #include <cstdint>
 
 // A dialog showing one of its sheets at a time in a tab control. It sizes
-// itself to the largest sheet when it opens, and owns its sheets.
+// itself to the largest sheet when it opens, and owns its sheets. The help
+// key on its own controls opens its topic, on the tab control the selected
+// sheet's; each sheet answers for its own controls.
 class pwTabbedDialog : public pwDialog {
 public:
   pwTabbedDialog(HWND parent, const char *templateName, bool modal, int tabControlId,
@@ -19,8 +21,15 @@ public:
   bool OnInitDialog(HWND focus) override;
   // Ctrl+Tab on a control without an object of its own.
   bool HandleMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT &result) override;
+  void OnHelp(int controlId) override;
 
-  // Constructs the sheets and adds each with AddSheet.
+  // The help file (a literal, not copied) and the dialog's own topic.
+  void SetHelp(const char *fileName, std::uint32_t context);
+  // Opens a topic, or the contents, of the dialog's help file for this dialog.
+  void ShowHelpTopic(std::uint32_t context);
+  void ShowHelpContents();
+
+  // Constructs the sheets, in tab order, and adds each with AddSheet.
   virtual void AddSheets() = 0;
   virtual bool OnInitTabbedDialog(HWND focus);
   virtual void ShowSelectedSheet();
@@ -29,7 +38,7 @@ public:
 
   // Creates the sheet if needed and adds a tab for it; takes ownership when
   // it succeeds. The tab's index, or a negative value (the sheet not added).
-  int AddSheet(const char *title, pwTabbedSheetDialog *sheet);
+  int AddSheet(pwTabbedSheetDialog *sheet);
   void ShowSheet(pwTabbedSheetDialog *sheet);
 
   std::int32_t SheetCount() const { return sheets_.Count(); }
@@ -45,6 +54,9 @@ private:
 
   DynArray<pwTabbedSheetDialog *> sheets_; // owned
   std::uint32_t layoutFlags_;
+  int tabControlId_;
+  const char *helpFile_ = nullptr; // not owned
+  std::uint32_t helpContext_ = 0;
   pwTabbedSheetDialog *currentSheet_ = nullptr; // not owned: one of sheets_
   pwTabbedDialogTabControl *tabControl_;        // owned; not auto-deleted
 };

@@ -49,6 +49,7 @@ private:
 class pwWin32Platform final : public pwPlatform {
 public:
   bool IsWindow(pwWindowHandle window) override { return ::IsWindow(ToHwnd(window)) != FALSE; }
+  pwWindowHandle DesktopWindow() override { return GetDesktopWindow(); }
 
   pwWindowHandle ForegroundWindow() override { return GetForegroundWindow(); }
 

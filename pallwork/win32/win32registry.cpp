@@ -75,6 +75,16 @@ long pwWin32Registry::CreateKey(const char *path, pwRegKey *key) {
   return result;
 }
 
+long pwWin32Registry::OpenKeyForReading(const char *path, pwRegKey *key) {
+  if (path == nullptr || key == nullptr)
+    return kRegInvalidParameter;
+  HKEY opened = nullptr;
+  const LONG result = RegOpenKeyExA(HKEY_CURRENT_USER, FullPath(path).CStr(), 0, KEY_READ, &opened);
+  if (result == ERROR_SUCCESS)
+    *key = opened;
+  return result;
+}
+
 long pwWin32Registry::CloseKey(pwRegKey key) { return RegCloseKey(ToHkey(key)); }
 
 long pwWin32Registry::QueryValue(pwRegKey key, const char *name, std::uint32_t *type,

@@ -11,6 +11,7 @@ public:
   explicit pwWin32Registry(const char *root);
 
   long CreateKey(const char *path, pwRegKey *key) override;
+  long OpenKeyForReading(const char *path, pwRegKey *key) override;
   long CloseKey(pwRegKey key) override;
   long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
                   std::uint32_t *size) override;

@@ -4,6 +4,7 @@
 
 #include "pallwork/helproute.h"
 #include "tests/help/support/helpfiles.h"
+#include "vorlunda/helptopics.h"
 
 #include <gtest/gtest.h>
 
@@ -18,6 +19,7 @@ namespace fs = std::filesystem;
 class UnpackedChm : public ::testing::Test {
 protected:
   void SetUp() override {
+    pwSetHelpPages(&HelpPageOf); // as the settings do
     const char *tmp = std::getenv("VORLUNDA_TEST_TMP");
     folder = fs::path(tmp != nullptr ? tmp : "/tmp") / "chm-unpacked";
     fs::remove_all(folder);

@@ -5,6 +5,7 @@
 #include "tests/help/support/helpfiles.h"
 #include "tools/hlpctx/contextmap.h"
 #include "tools/hlpctx/hlpfile.h"
+#include "vorlunda/helptopics.h"
 
 #include <gtest/gtest.h>
 
@@ -16,6 +17,7 @@ namespace {
 class BuiltHelp : public ::testing::Test {
 protected:
   void SetUp() override {
+    pwSetHelpPages(&HelpPageOf);
     std::string error;
     ASSERT_TRUE(help.Load(ReadBytes(BuiltHelpPath("Vorlu12.hlp")), error)) << error;
   }
@@ -50,7 +52,7 @@ TEST_F(BuiltHelp, EveryContextNumberOpensItsTopic) {
 TEST_F(BuiltHelp, MapAgreesWithContextNamesAndHtmlPages) {
   std::string error;
   std::vector<hlp::ContextName> names;
-  ASSERT_TRUE(hlp::ParseContextNames(ReadText(HelpSourcePath("contexts.map")), names, error))
+  ASSERT_TRUE(hlp::ParseContextNames(ReadText(BuiltHelpPath("help/contexts.map")), names, error))
       << error;
   std::map<std::uint32_t, std::uint32_t> contexts;
   std::vector<hlp::MapEntry> map;

@@ -22,7 +22,7 @@ constexpr int kMutations = 3000;
 std::vector<hlp::ContextName> Names() {
   std::vector<hlp::ContextName> names;
   std::string error;
-  hlp::ParseContextNames(ReadText(HelpSourcePath("contexts.map")), names, error);
+  hlp::ParseContextNames(ReadText(BuiltHelpPath("help/contexts.map")), names, error);
   return names;
 }
 
@@ -141,8 +141,8 @@ TEST(DamagedHelp, ToolRejectsWithAClearMessage) {
       .write(reinterpret_cast<const char *>(bytes.data()),
              static_cast<std::streamsize>(bytes.size()));
   std::string command = std::string(tool) + " '" + damaged + "' '" +
-                        HelpSourcePath("contexts.map") + "' '" + folder + "/out.hlp' 2>'" + log +
-                        "'";
+                        BuiltHelpPath("help/contexts.map") + "' '" + folder + "/out.hlp' 2>'" +
+                        log + "'";
   int status = std::system(command.c_str());
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
   EXPECT_EQ(ReadText(log),

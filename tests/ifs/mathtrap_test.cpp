@@ -1,44 +1,13 @@
 #include "ifs/mathtrap.h"
 
+#include "tests/ifs/support/floatexceptions.h"
+
 #include <gtest/gtest.h>
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
-#if defined(_WIN32)
-#include <float.h>
-#endif
-
 namespace {
-
-// Some drivers and libraries unmask floating-point exceptions behind the
-// program's back; this does the same for the length of a scope.
-class UnmaskedFloatExceptions {
-public:
-  UnmaskedFloatExceptions() {
-#if defined(_WIN32)
-    _clearfp();
-    saved_ = _controlfp(0, 0);
-    _controlfp(saved_ & ~(_EM_ZERODIVIDE | _EM_INVALID | _EM_OVERFLOW), _MCW_EM);
-#else
-    std::feclearexcept(FE_ALL_EXCEPT);
-    feenableexcept(FE_DIVBYZERO | FE_INVALID | FE_OVERFLOW);
-#endif
-  }
-  ~UnmaskedFloatExceptions() {
-#if defined(_WIN32)
-    _clearfp();
-    _controlfp(saved_, _MCW_EM);
-#else
-    fedisableexcept(FE_ALL_EXCEPT);
-    std::feclearexcept(FE_ALL_EXCEPT);
-#endif
-  }
-
-private:
-  unsigned int saved_ = 0;
-};
 
 TEST(MathTrap, FaultsGoOnWithTheMaskedResult) {
   InstallMathTrap();

@@ -1,10 +1,10 @@
 #include "imgfile/bmp.h"
 
 #include "tests/imgfile/support/bmptest.h"
+#include "tests/imgfile/support/imagemagick.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,40 +14,11 @@
 
 namespace {
 
-constexpr const char *kImageMagick = "/usr/bin/convert";
-
 std::filesystem::path OutputDirectory() {
   const char *chosen = std::getenv("VORLUNDA_TEST_TMP");
   if (chosen != nullptr && chosen[0] != '\0')
     return chosen;
   return std::filesystem::temp_directory_path();
-}
-
-bool ImageMagickAvailable() {
-#if defined(_WIN32)
-  return false; // it lives on the build host, outside Wine
-#else
-  return std::filesystem::exists(kImageMagick);
-#endif
-}
-
-// Raw red, green, blue bytes, top row first, as ImageMagick decodes the file.
-bool DecodeWithImageMagick(const std::filesystem::path &file, std::vector<std::uint8_t> &rgb) {
-#if defined(_WIN32)
-  (void)file;
-  (void)rgb;
-  return false;
-#else
-  const std::string command =
-      std::string(kImageMagick) + " '" + file.string() + "' -depth 8 rgb:- 2>/dev/null";
-  FILE *pipe = popen(command.c_str(), "r");
-  if (pipe == nullptr)
-    return false;
-  std::uint8_t chunk[4096];
-  for (std::size_t got; (got = std::fread(chunk, 1, sizeof chunk, pipe)) > 0;)
-    rgb.insert(rgb.end(), chunk, chunk + got);
-  return pclose(pipe) == 0;
-#endif
 }
 
 std::string ReadFile(const std::filesystem::path &path) {

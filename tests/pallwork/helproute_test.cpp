@@ -1,5 +1,7 @@
 #include "pallwork/helproute.h"
 
+#include "vorlunda/helptopics.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -47,6 +49,7 @@ TEST(HelpRoute, WinHelpGetsTheFullPathAndTheNumber) {
 }
 
 TEST(HelpRoute, HtmlHelpOpensEachNumbersPage) {
+  pwSetHelpPages(&HelpPageOf);
   const char *pages[] = {"settings",    "schemessheet", "generalsheet", "editscheme",
                          "editgeneral", "editdrawing",  "editrules",    "editfilter"};
   for (std::uint32_t i = 0; i < 8; ++i) {
@@ -61,6 +64,7 @@ TEST(HelpRoute, HtmlHelpOpensEachNumbersPage) {
 }
 
 TEST(HelpRoute, HtmlHelpContentsUnknownNumbersAndClose) {
+  pwSetHelpPages(&HelpPageOf);
   pwHelpCall contents = pwPlanHelp({10, 0}, kProgram, "Vorlu12.hlp", pwHelpAction::Contents, 0);
   EXPECT_EQ(contents.command, pwHelpCommand::DisplayToc);
   EXPECT_EQ(contents.file, kChm);
@@ -70,6 +74,15 @@ TEST(HelpRoute, HtmlHelpContentsUnknownNumbersAndClose) {
   pwHelpCall close = pwPlanHelp({10, 0}, kProgram, "Vorlu12.hlp", pwHelpAction::Close, 0);
   EXPECT_EQ(close.command, pwHelpCommand::CloseAll);
   EXPECT_EQ(close.file, "");
+}
+
+// Until the program names its pages the viewer has none to open.
+TEST(HelpRoute, WithoutPagesATopicOpensTheContents) {
+  pwSetHelpPages(nullptr);
+  pwHelpCall call = pwPlanHelp({6, 0}, kProgram, "Vorlu12.hlp", pwHelpAction::Topic, 257);
+  EXPECT_EQ(call.command, pwHelpCommand::DisplayToc);
+  EXPECT_EQ(call.file, kChm);
+  EXPECT_EQ(pwHtmlHelpPage(257), nullptr);
 }
 
 TEST(HelpRoute, HelpFileSitsBesideTheProgram) {

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <string>
+
 namespace {
 
 TEST(NumberFormat, TrimsZerosKeepsOneDigitAndPadsToDecimals) {
@@ -35,6 +39,36 @@ TEST(NumberFormat, LargestDoubleIsWrittenWhole) {
   const String text = FormatDecimal(1.7976931348623157e308, 0);
   EXPECT_EQ(text.Length(), 309 + 2);
   EXPECT_EQ(text.Find(0, ".0", true), 309);
+}
+
+// What a field shows is what it gives, whatever its length; what it cannot
+// give fails the range check that follows instead of turning into 0.
+TEST(NumberParse, FieldsGiveWhatTheyShow) {
+  const std::string zeros(32, '0');
+  EXPECT_EQ(ParseDecimalField((zeros + "1.5").c_str()), 1.5);
+  EXPECT_EQ(ParseDecimalField("-0.25"), -0.25);
+  EXPECT_EQ(ParseDecimalField("7."), 7.0);
+  for (const char *unreadable : {"", "-", ".", "1.2.3", "1e"})
+    EXPECT_TRUE(std::isnan(ParseDecimalField(unreadable))) << unreadable;
+
+  constexpr std::int32_t kMost = 2147483647;
+  const struct {
+    const char *text;
+    std::int32_t value;
+  } kIntegers[] = {
+      {"5", 5},
+      {"-7", -7},
+      {"2147483647", kMost},
+      {"2147483648", kMost},
+      {"4294967301", kMost}, // not 5, as a wrapped 32-bit read gives
+      {"99999999999999999999", kMost},
+      {"-99999999999999999999", -kMost - 1},
+      {"", 0},
+      {"-", 0},
+  };
+  for (const auto &c : kIntegers)
+    EXPECT_EQ(ParseIntegerField(c.text), c.value) << c.text;
+  EXPECT_EQ(ParseIntegerField((std::string(29, '0') + "5").c_str()), 5);
 }
 
 } // namespace

@@ -11,6 +11,7 @@ namespace {
 
 constexpr std::intptr_t kHostWindow = 1234;
 constexpr std::intptr_t kForeground = 777;
+constexpr std::intptr_t kDesktop = 65552;
 
 const char *ActionName(pwSaverAction action) {
   switch (action) {
@@ -59,6 +60,7 @@ TEST(SaverMode, CommandLinesSelectTheirAction) {
       {"/p \" 1234\"", false, A::RunSaver, kHostWindow},
       {"/p 1234 x", false, A::Nothing, 0},
       {"/p 4321", false, A::Nothing, 0},
+      {"/p 65552", false, A::Nothing, 0}, // the desktop hosts no preview
       {"/p", false, A::Nothing, 0},
       {"/p 0", false, A::Nothing, 0},
       {"/p abc", false, A::Nothing, 0},
@@ -80,6 +82,8 @@ TEST(SaverMode, CommandLinesSelectTheirAction) {
   for (const ModeCase &c : cases) {
     FakePlatform platform;
     platform.AddWindow(kHostWindow);
+    platform.AddWindow(kDesktop);
+    platform.desktop = FakePlatform::Handle(kDesktop);
     platform.foreground = FakePlatform::Handle(kForeground);
     platform.windows95 = c.windows95;
     pwArgs args(c.line);

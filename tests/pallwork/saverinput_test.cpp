@@ -208,7 +208,7 @@ TEST(SaverPassword, SystemToldOfTheSaverOnlyOnWindows95FamilyOutsidePreview) {
       platform->windows95 = windows95;
       platform->saverRunning = false;
       Saver saver(preview, true);
-      saver.input.SetSaverRunning(0);
+      saver.input.ReportSaverRunning(true);
       EXPECT_EQ(platform->saverRunning, windows95 && !preview);
       saver.input.Restore();
       EXPECT_FALSE(platform->saverRunning);

@@ -22,44 +22,50 @@ long FaultyRegistry::TakeInjectedFailure(RegCall call) {
 long FaultyRegistry::CreateKey(const char *path, pwRegKey *key) {
   if (const long injected = TakeInjectedFailure(RegCall::CreateKey))
     return injected;
-  return memory_.CreateKey(path, key);
+  return Inner().CreateKey(path, key);
+}
+
+long FaultyRegistry::OpenKeyForReading(const char *path, pwRegKey *key) {
+  if (const long injected = TakeInjectedFailure(RegCall::OpenKeyForReading))
+    return injected;
+  return memory_.OpenKeyForReading(path, key);
 }
 
 long FaultyRegistry::CloseKey(pwRegKey key) {
   if (const long injected = TakeInjectedFailure(RegCall::CloseKey))
     return injected;
-  return memory_.CloseKey(key);
+  return Inner().CloseKey(key);
 }
 
 long FaultyRegistry::QueryValue(pwRegKey key, const char *name, std::uint32_t *type,
                                 unsigned char *data, std::uint32_t *size) {
   if (const long injected = TakeInjectedFailure(RegCall::QueryValue))
     return injected;
-  return memory_.QueryValue(key, name, type, data, size);
+  return Inner().QueryValue(key, name, type, data, size);
 }
 
 long FaultyRegistry::SetValue(pwRegKey key, const char *name, std::uint32_t type,
                               const unsigned char *data, std::uint32_t size) {
   if (const long injected = TakeInjectedFailure(RegCall::SetValue))
     return injected;
-  return memory_.SetValue(key, name, type, data, size);
+  return Inner().SetValue(key, name, type, data, size);
 }
 
 long FaultyRegistry::DeleteValue(pwRegKey key, const char *name) {
   if (const long injected = TakeInjectedFailure(RegCall::DeleteValue))
     return injected;
-  return memory_.DeleteValue(key, name);
+  return Inner().DeleteValue(key, name);
 }
 
 long FaultyRegistry::QueryLongestValueName(pwRegKey key, std::uint32_t *length) {
   if (const long injected = TakeInjectedFailure(RegCall::QueryLongestValueName))
     return injected;
-  return memory_.QueryLongestValueName(key, length);
+  return Inner().QueryLongestValueName(key, length);
 }
 
 long FaultyRegistry::EnumValue(pwRegKey key, std::uint32_t index, char *name,
                                std::uint32_t *nameSize, std::uint32_t *type) {
   if (const long injected = TakeInjectedFailure(RegCall::EnumValue))
     return injected;
-  return memory_.EnumValue(key, index, name, nameSize, type);
+  return Inner().EnumValue(key, index, name, nameSize, type);
 }

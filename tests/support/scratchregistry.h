@@ -17,6 +17,9 @@ public:
   ScratchRegistry &operator=(const ScratchRegistry &) = delete;
 
   pwRegistryBackend &Backend();
+  // Creates the key if need be and lets this user only read it from then on,
+  // as its permissions may on Windows; the key is freed again on destruction.
+  void MakeKeyReadOnly(const char *path);
   // Where it lives under the current user, for checking with other tools;
   // empty where there is no system registry.
   const char *Root() const;

@@ -119,4 +119,67 @@ TEST(MonitorAreas, EachMonitorIsFittedToItsOwnAreaAndStaysInside) {
   EXPECT_EQ(Lit(surface, secondary), 0);
 }
 
+// Random fractals of every rule system zoomed far past their monitors, in
+// the given colour system, shown off-centre.
+vConfigMgr ZoomedPastTheArea(ifsColourSystem colours) {
+  vConfigMgr config;
+  config.RestoreDefaults();
+  config.infoLine = false;
+  vScheme scheme = config.SchemeAt(0)->scheme;
+  while (config.SchemeCount() > 0)
+    config.RemoveScheme(String(config.SchemeAt(0)->name));
+  scheme.enabled = true;
+  scheme.type = vSchemeType::FullRandom;
+  for (bool &enabled : scheme.ruleSystemEnabled)
+    enabled = true;
+  scheme.filterEnabled = false;
+  scheme.minScaling = 4.0;
+  scheme.maxScaling = 8.0;
+  scheme.centring = 1.0;
+  scheme.pointDensity = 2.0;
+  scheme.colourSystem = colours;
+  config.SetScheme("Zoomed", scheme);
+  return config;
+}
+
+TEST(MonitorAreas, FractalsZoomedPastTheirMonitorLeaveNothingOutsideIt) {
+  // Two monitors of different heights side by side: the desktop below the
+  // lower one belongs to neither.
+  const ifsPixelRect left = {0, 0, 120, 90};
+  const ifsPixelRect right = {120, 0, 200, 60};
+  for (ifsPixelFormat format : {ifsPixelFormat::Rgb32, ifsPixelFormat::Indexed8})
+    for (ifsColourSystem colours : {ifsColourSystem::Solid, ifsColourSystem::Shaded,
+                                    ifsColourSystem::Intensity, ifsColourSystem::Spectrum}) {
+      SCOPED_TRACE(testing::Message() << "format " << static_cast<int>(format) << ", colours "
+                                      << static_cast<int>(colours));
+      vConfigMgr config = ZoomedPastTheArea(colours);
+      vMemoryDrawTarget target(200, 90, format);
+      vAreaDrawTarget leftArea(target, left, false);
+      vAreaDrawTarget rightArea(target, right, false);
+      SeedRandom(3);
+      vFactory first(&leftArea, &config);
+      vFactory second(&rightArea, &config);
+      for (int step = 0; step < kSteps; ++step) {
+        first.Advance(static_cast<std::uint32_t>(step));
+        second.Advance(static_cast<std::uint32_t>(step));
+      }
+      EXPECT_EQ(LitOutside(*target.Surface(), {left, right}), 0);
+      EXPECT_GT(Lit(*target.Surface(), right), 0) << "the smaller monitor drew nothing";
+    }
+}
+
+// A monitor lower than the information line keeps the line to itself.
+TEST(MonitorAreas, AnInformationLineTallerThanItsMonitorIsCutToIt) {
+  vConfigMgr config = DefaultsWithInfoLine();
+  const ifsPixelRect low = {0, 40, 100, 50};
+  vMemoryDrawTarget target(100, 50);
+  vAreaDrawTarget area(target, low, true);
+  SeedRandom(9);
+  vFactory factory(&area, &config);
+  for (int step = 0; step < 50; ++step)
+    factory.Advance(static_cast<std::uint32_t>(step));
+  EXPECT_EQ(LitOutside(*target.Surface(), {low}), 0);
+  EXPECT_GT(Lit(*target.Surface(), low), 0) << "no line at all";
+}
+
 } // namespace

@@ -33,21 +33,21 @@ void WriteGeneralDword(const char *name, std::uint32_t value) {
 }
 
 std::string ReadRaw(const char *name) {
-  pwRegistryMgr registry(kSchemesKey);
+  pwRegistryMgr registry(kSchemesKey, pwRegAccess::ReadOnly);
   String text("<absent>");
   (void)registry.ReadString(name, text);
   return text.CStr();
 }
 
 std::uint32_t ReadGeneralDword(const char *name) {
-  pwRegistryMgr registry(kConfigKey);
+  pwRegistryMgr registry(kConfigKey, pwRegAccess::ReadOnly);
   std::uint32_t value = 0xFFFFFFFFu;
   return registry.ReadDword(name, value).Succeeded() ? value : 0xFFFFFFFFu;
 }
 
 // Folded to upper case: the registry keeps whichever spelling came first.
 std::set<std::string> RawSchemeNames() {
-  pwRegistryMgr registry(kSchemesKey);
+  pwRegistryMgr registry(kSchemesKey, pwRegAccess::ReadOnly);
   std::set<std::string> names;
   for (std::uint32_t index = 0;; ++index) {
     bool found = false;
@@ -72,6 +72,8 @@ protected:
     scratch_.reset();
     scratch_ = std::make_unique<ScratchRegistry>();
   }
+
+  ScratchRegistry &Scratch() { return *scratch_; }
 
 private:
   std::unique_ptr<ScratchRegistry> scratch_;
@@ -209,13 +211,100 @@ TEST_F(ConfigRegistry, LaterVersionSchemesAreCountedInTheWarning) {
   }
 }
 
-TEST_F(ConfigRegistry, NoLoadableSchemeWinsOverTheWarning) {
-  WriteRaw("Later", kLaterText);
+TEST_F(ConfigRegistry, NoLoadableSchemeFailsUnlessSomeAreOfALaterVersion) {
   WriteRaw("Broken", "garbage");
   vConfigMgr config;
-  const Error result = config.Load();
+  Error result = config.Load();
   EXPECT_EQ(result.Severity(), kSeverityError);
   EXPECT_STREQ(result.Message(), "No schemes were found");
+
+  // The user has schemes, only none this version can show: say so.
+  WriteRaw("Later", kLaterText);
+  WriteGeneralDword("HighestVersion", 13);
+  result = config.Load();
+  EXPECT_EQ(result.Severity(), kSeverityWarning);
+  EXPECT_STREQ(result.Message(), kLaterWarningOne);
+  EXPECT_EQ(config.SchemeCount(), 0);
+}
+
+// Names stored in the registry but not loaded stay taken: nothing the user
+// does in this version writes over them.
+TEST_F(ConfigRegistry, HiddenSchemesKeepTheirNamesAndValues) {
+  const char *const hidden[] = {"Solid", "New scheme 1", "Copy of Mine", "Contractions 2"};
+  WriteRaw("Mine", kMineText);
+  for (const char *name : hidden)
+    WriteRaw(name, kLaterText);
+  WriteRaw("Ferns", "garbage");
+  vConfigMgr loaded;
+  EXPECT_STREQ(loaded.Load().Message(),
+               "Vorlunda is ignoring 4 schemes which were written by a later version");
+  vConfigMgr config(loaded); // copies keep them too, as the dialogs work on copies
+  EXPECT_TRUE(config.IsNameHidden("contractions 2"));
+  EXPECT_EQ(config.FindScheme("Contractions 2"), nullptr); // the upgrade left it
+  EXPECT_NE(config.FindScheme("Contractions 2&3"), nullptr);
+  EXPECT_STREQ(config.NewScheme(), "New scheme 2");
+  EXPECT_STREQ(config.CopyScheme(*config.FindScheme("Mine")), "Copy 2 of Mine");
+  config.RestoreDefaults();
+  EXPECT_EQ(config.FindScheme("Solid"), nullptr);
+  EXPECT_EQ(config.FindScheme("Ferns"), nullptr);
+  EXPECT_NE(config.FindScheme("Shaded"), nullptr);
+  ASSERT_TRUE(config.Store().Succeeded());
+  for (const char *name : hidden)
+    EXPECT_EQ(ReadRaw(name), kLaterText) << name;
+  EXPECT_EQ(ReadRaw("Ferns"), "garbage");
+}
+
+TEST_F(ConfigRegistry, OnlyLaterSchemesLeaveSchemesAndSettingsStored) {
+  WriteRaw("Solid", kLaterText);
+  WriteRaw("Ferns", kLaterText);
+  WriteGeneralDword("ScreenShots", 1);
+  WriteGeneralDword("HighestVersion", 13);
+  vConfigMgr config;
+  EXPECT_EQ(config.Load().Severity(), kSeverityWarning);
+  // What the settings dialog then offers: the built-in schemes under free names.
+  config.AddDefaultSchemes();
+  EXPECT_EQ(config.SchemeCount(), kPresetCount + kTemplatedDefaultCount - 2);
+  EXPECT_TRUE(config.screenShots);
+  ASSERT_TRUE(config.Store().Succeeded());
+  EXPECT_EQ(ReadRaw("Solid"), kLaterText);
+  EXPECT_EQ(ReadRaw("Ferns"), kLaterText);
+  EXPECT_EQ(ReadGeneralDword("ScreenShots"), 1u);
+  EXPECT_EQ(ReadGeneralDword("HighestVersion"), 13u);
+}
+
+// The user may read but not change the key, as its permissions may say.
+TEST_F(ConfigRegistry, ReadOnlySchemesAreReadAndAFailedStoreChangesNothing) {
+  WriteRaw("Aaa", kMineText);
+  WriteRaw("Bbb", kMineText);
+  WriteGeneralDword("ScreenShots", 1);
+  WriteGeneralDword("HighestVersion", 12);
+  Scratch().MakeKeyReadOnly(kSchemesKey);
+  vConfigMgr config;
+  ASSERT_EQ(config.Load().Severity(), kSeverityOk);
+  EXPECT_EQ(config.SchemeCount(), 2);
+  EXPECT_TRUE(config.screenShots);
+  config.screenShots = false;
+  config.RemoveScheme("Aaa");
+  config.SetScheme("Zzz", TemplatedDefault(0));
+  EXPECT_TRUE(config.Store().Failed());
+  EXPECT_EQ(ReadGeneralDword("ScreenShots"), 1u);
+  EXPECT_EQ(ReadRaw("Aaa"), kMineText);
+  EXPECT_EQ(ReadRaw("Zzz"), "<absent>");
+}
+
+TEST_F(ConfigRegistry, ReadOnlySettingsTakeBackTheSchemesWritten) {
+  WriteRaw("Aaa", kMineText);
+  WriteGeneralDword("HighestVersion", 12);
+  Scratch().MakeKeyReadOnly(kConfigKey);
+  vConfigMgr config;
+  ASSERT_EQ(config.Load().Severity(), kSeverityOk);
+  config.RemoveScheme("Aaa");
+  config.SetScheme("Zzz", TemplatedDefault(0));
+  const Error result = config.Store();
+  EXPECT_STREQ(result.Message(), "Unable to create the registry key");
+  EXPECT_EQ(RawSchemeNames(), std::set<std::string>{"AAA"});
+  EXPECT_EQ(ReadRaw("Aaa"), kMineText);
+  EXPECT_EQ(config.DeletedNames().Count(), 1); // still to do when a Store succeeds
 }
 
 TEST_F(ConfigRegistry, UnusableValuesAreSkippedAndSurviveAStore) {
@@ -287,34 +376,86 @@ protected:
 
 constexpr long kAccessDenied = 5;
 
-TEST_F(ConfigRegistryFaults, GeneralFailureStillWritesTheOtherSettingsButNoScheme) {
+TEST_F(ConfigRegistryFaults, GeneralFailureTakesBackEverythingWritten) {
+  WriteGeneralDword("InfoLine", 0);
   vConfigMgr config = ThreeSchemes();
   config.infoLine = true;
-  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied);
+  // The three schemes go first, then "ScreenShots" is refused.
+  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied, 3);
   const Error result = config.Store();
   EXPECT_EQ(result.Severity(), kSeverityError);
   EXPECT_STREQ(result.Message(), "Unable to write the 'ScreenShots' registry value");
-  EXPECT_EQ(ReadGeneralDword("InfoLine"), 1u);
+  EXPECT_EQ(ReadGeneralDword("InfoLine"), 0u);
   EXPECT_TRUE(RawSchemeNames().empty());
   EXPECT_EQ(config.DeletedNames().Count(), 1); // deletions wait for the next Store
 }
 
-TEST_F(ConfigRegistryFaults, FailedDeletionStopsTheSchemeWrites) {
+TEST_F(ConfigRegistryFaults, FailedDeletionTakesBackTheSchemeWrites) {
   vConfigMgr config = ThreeSchemes();
   memory_.FailNext(RegCall::DeleteValue, 1, kAccessDenied);
   const Error result = config.Store();
   EXPECT_STREQ(result.Message(), "Unable to delete the 'D' registry value");
   EXPECT_TRUE(RawSchemeNames().empty());
-  EXPECT_EQ(config.DeletedNames().Count(), 0);
+  EXPECT_EQ(config.DeletedNames().Count(), 1);
 }
 
 TEST_F(ConfigRegistryFaults, StoreStopsAtTheFirstFailedSchemeWrite) {
   vConfigMgr config = ThreeSchemes();
-  constexpr int kGeneralWrites = 3; // "HighestVersion" is already 12
-  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied, kGeneralWrites + 1);
+  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied, 1);
   const Error result = config.Store();
   EXPECT_STREQ(result.Message(), "Unable to write the 'B' registry value");
-  EXPECT_EQ(RawSchemeNames(), std::set<std::string>{"A"});
+  EXPECT_TRUE(RawSchemeNames().empty()); // "A" was taken back
+}
+
+// A rename is a new value and a deletion: the old one must outlive a refused write.
+TEST_F(ConfigRegistryFaults, RefusedSchemeWriteLeavesTheRegistryAsItWas) {
+  WriteRaw("Aaa", kMineText);
+  WriteRaw("Bbb", kMineText);
+  WriteGeneralDword("HighestVersion", 12);
+  WriteGeneralDword("ScreenShots", 1);
+  vConfigMgr config;
+  ASSERT_TRUE(config.Load().Succeeded());
+  config.screenShots = false;
+  config.RemoveScheme("Aaa");
+  config.SetScheme("Zzz", TemplatedDefault(0));
+  config.FindScheme("Bbb")->scheme = TemplatedDefault(1);
+  memory_.FailNext(RegCall::SetValue, 1, kAccessDenied, 1); // "Bbb" is written, "Zzz" is not
+  const Error result = config.Store();
+  EXPECT_STREQ(result.Message(), "Unable to write the 'Zzz' registry value");
+  EXPECT_EQ(ReadRaw("Aaa"), kMineText);
+  EXPECT_EQ(ReadRaw("Bbb"), kMineText);
+  EXPECT_EQ(ReadRaw("Zzz"), "<absent>");
+  EXPECT_EQ(ReadGeneralDword("ScreenShots"), 1u);
+
+  ASSERT_TRUE(config.Store().Succeeded()); // OK again, once the registry takes it
+  EXPECT_EQ(RawSchemeNames(), (std::set<std::string>{"BBB", "ZZZ"}));
+  EXPECT_EQ(ReadGeneralDword("ScreenShots"), 0u);
+}
+
+// A value is read in the system's code page, so one that holds characters
+// beyond it reads with '?' in their place: writing it back unchanged would
+// lose them. A plain OK therefore writes nothing at all.
+TEST_F(ConfigRegistryFaults, StoreWritesOnlyWhatChanged) {
+  WriteRaw("Mine", kMineText);
+  {
+    pwRegistryMgr general(kConfigKey);
+    ASSERT_TRUE(general.WriteString("ScreenShotDirectory", "C:\\users\\??\\shots").Succeeded());
+  }
+  for (const char *name : {"ScreenShots", "InfoLine"})
+    WriteGeneralDword(name, 0);
+  WriteGeneralDword("HighestVersion", 12);
+  vConfigMgr config;
+  ASSERT_TRUE(config.Load().Succeeded());
+  memory_.FailNext(RegCall::SetValue, 100, kAccessDenied);
+  EXPECT_TRUE(config.Store().Succeeded());
+  config.screenShots = true;
+  EXPECT_STREQ(config.Store().Message(), "Unable to write the 'ScreenShots' registry value");
+}
+
+TEST_F(ConfigRegistryFaults, ReadingCreatesNoKey) {
+  vConfigMgr config;
+  EXPECT_STREQ(config.Load().Message(), "No schemes were found");
+  EXPECT_FALSE(memory_.HasKey(kConfigKey));
 }
 
 TEST_F(ConfigRegistryFaults, LoadReportsAFailedEnumerationAndSkipsUnreadableValues) {
@@ -335,7 +476,7 @@ TEST_F(ConfigRegistryFaults, LoadReportsAFailedEnumerationAndSkipsUnreadableValu
   EXPECT_STREQ(result.Message(), "Enumeration failed");
   EXPECT_EQ(config.SchemeCount(), 2); // what was read before the failure stays
 
-  memory_.FailNext(RegCall::CreateKey, 2, kAccessDenied);
+  memory_.FailNext(RegCall::OpenKeyForReading, 2, kAccessDenied);
   EXPECT_STREQ(config.Load().Message(), "Unable to create the registry key");
 }
 

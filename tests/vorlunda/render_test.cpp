@@ -1,3 +1,5 @@
+#include "tests/vorlunda/support/shellcommand.h"
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -7,10 +9,6 @@
 #include <string>
 #include <vector>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 // Runs the renderer program itself, so exit codes and output are what a user
 // sees.
 namespace {
@@ -18,15 +16,6 @@ namespace {
 std::string Env(const char *name) {
   const char *value = std::getenv(name);
   return value ? value : "";
-}
-
-// The Windows command shell takes only backslashes in a program's path.
-std::string ShellPath(std::string path) {
-#ifdef _WIN32
-  for (char &c : path)
-    c = c == '/' ? '\\' : c;
-#endif
-  return path;
 }
 
 std::string TempPath(const std::string &leaf) {
@@ -41,21 +30,19 @@ std::string ReadFile(const std::string &path) {
 struct RenderRun {
   int exitCode;
   std::string out;
+  std::string err;
 };
 
 RenderRun Render(const std::string &arguments) {
-  const std::string outPath = TempPath("render_stdout.txt");
-  std::string command = "\"" + ShellPath(Env("VORLUNDA_RENDER")) + "\" " + arguments + " >\"" +
-                        outPath + "\" 2>\"" + TempPath("render_stderr.txt") + "\"";
-#ifdef _WIN32
-  // The shell strips the outermost pair of quotes from a line that starts with one.
-  command = "\"" + command + "\"";
-#endif
-  int status = std::system(command.c_str());
-#ifndef _WIN32
-  status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-  return {status, ReadFile(outPath)};
+  // Each run writes files of its own: under Wine the first PNG written starts
+  // a service process that inherits the run's output files and keeps them open.
+  static int runs = 0;
+  const std::string run = std::to_string(++runs);
+  const std::string outPath = TempPath("render_stdout_" + run + ".txt");
+  const std::string errPath = TempPath("render_stderr_" + run + ".txt");
+  const std::string command = "\"" + ShellPath(Env("VORLUNDA_RENDER")) + "\" " + arguments +
+                              " >\"" + outPath + "\" 2>\"" + errPath + "\"";
+  return {RunShellCommand(command), ReadFile(outPath), ReadFile(errPath)};
 }
 
 class RenderProgram : public ::testing::Test {
@@ -112,6 +99,10 @@ TEST_F(RenderProgram, CheckPrintsTheNormalisedTextOrTheError) {
   const RenderRun bad = Render("--check 11,1,nonsense");
   EXPECT_EQ(bad.exitCode, 1);
   EXPECT_FALSE(bad.out.empty());
+  // It would print a density of 0.000000, which no reader takes.
+  const RenderRun vanishing = Render("--check 11,1,1,4e-7,2,Experimental,Vorlunda");
+  EXPECT_EQ(vanishing.exitCode, 1);
+  EXPECT_EQ(vanishing.out.find("0.000000"), std::string::npos);
 }
 
 TEST_F(RenderProgram, UnknownOrInvalidSchemeFails) {
@@ -168,6 +159,41 @@ TEST_F(RenderProgram, InfoPrintsOneLinePerDrawnFractal) {
   }
   EXPECT_GE(count, 8); // a Gasket group has 8 to 19 fractals
   EXPECT_LE(count, 19);
+}
+
+TEST_F(RenderProgram, RecordedRendersAreDrawnAgainToBmpOrPng) {
+  const auto quoted = [](const std::string &leaf) { return "\"" + TempPath(leaf) + "\""; };
+  for (const char *depth : {"24", "8"}) {
+    const std::string record = std::string("again_") + depth + ".vorlunda";
+    ASSERT_EQ(Render(std::string("--defaults --seed 12 --size 120x90 --info --depth ") + depth +
+                     " -o " + quoted("again_a.bmp") + " --record " + quoted(record))
+                  .exitCode,
+              0);
+    ASSERT_EQ(Render("--replay " + quoted(record) + " -o " + quoted("again_b.bmp")).exitCode, 0);
+    // The information line's rows come first in a bottom-up file; the rows
+    // above them and the headers must be the same.
+    const std::string a = ReadFile(TempPath("again_a.bmp"));
+    const std::string b = ReadFile(TempPath("again_b.bmp"));
+    const std::size_t above = (90 - 20) * (depth[0] == '8' ? 120 : 360);
+    ASSERT_EQ(a.size(), b.size()) << depth;
+    ASSERT_GT(a.size(), above + 54);
+    EXPECT_TRUE(a.substr(0, 54) == b.substr(0, 54)) << depth;
+    EXPECT_TRUE(a.substr(a.size() - above) == b.substr(b.size() - above)) << depth;
+    EXPECT_NE(a.substr(a.size() - above).find_first_not_of('\0'), std::string::npos);
+    ASSERT_EQ(
+        Render("--replay " + quoted(record) + " --size 240x180 -o " + quoted("again.PNG")).exitCode,
+        0);
+    EXPECT_EQ(ReadFile(TempPath("again.PNG")).substr(0, 8), "\x89PNG\r\n\x1a\n") << depth;
+  }
+  // A record that does not read leaves no picture behind, whatever was there.
+  const std::string out = TempPath("again_refused.png");
+  std::remove(out.c_str());
+  std::ofstream(TempPath("cut.vorlunda")) << "vorlunda-picture-record 1\nprogram x\n";
+  const RenderRun refused = Render("--replay " + quoted("cut.vorlunda") + " -o \"" + out + "\"");
+  EXPECT_EQ(refused.exitCode, 2);
+  EXPECT_NE(refused.err.find("cut off"), std::string::npos) << refused.err;
+  EXPECT_TRUE(ReadFile(out).empty());
+  EXPECT_EQ(Render("--replay x.vorlunda --seed 3 -o \"" + out + "\"").exitCode, 2);
 }
 
 } // namespace

@@ -31,6 +31,7 @@ std::string WithField(const char *base, int index, const std::string &value) {
 
 const char *const kSolidText = kPresetTexts[0].text;
 const char *const kContractionsText = kPresetTexts[7].text;
+const char *const kFernsText = kTemplatedTexts[0].text;
 
 TEST(BuiltInSchemes, PresetsAreWrittenExactlyAndReadBackEqual) {
   for (int row = 0; row < kPresetCount; ++row) {
@@ -149,21 +150,22 @@ TEST(SchemeText, FieldRangesAreCheckedAtTheirBounds) {
     std::vector<const char *> accepted;
     std::vector<const char *> rejected;
   } cases[] = {
-      {kSolidText, 2, {"1", "100"}, {"0", "101"}},                      // selection probability
-      {kSolidText, 3, {"10", "0.000001"}, {"0", "10.000001", "1e400"}}, // point density
-      {kSolidText, 4, {"0", "60"}, {"-1", "61"}},                       // clear delay
-      {kSolidText, 5, {"fullrandom"}, {"Random", ""}},                  // type
-      {kSolidText, 6, {"INTENSITY", "spectrum"}, {"Colour", ""}},       // colour system
-      {kSolidText, 8, {"2"}, {"1"}},                                    // Linear min
-      {kSolidText, 9, {"100"}, {"101", "1"}},                           // Linear max
-      {kSolidText, 23, {"12"}, {"13"}},                                 // Mixture min
-      {kSolidText, 25, {"2"}, {"0", "2.1"}},                            // min scaling
-      {kSolidText, 26, {"10"}, {"10.5", "1e-3"}},                       // max scaling
-      {kSolidText, 27, {"12"}, {"0"}},                                  // min per group
-      {kSolidText, 28, {"1000"}, {"1001", "2"}},                        // max per group
-      {kSolidText, 29, {"0", "10"}, {"-0.01", "10.01"}},                // centring
-      {kSolidText, 30, {"765", ""}, {"766", "-1"}},                     // min brightness
-      {kContractionsText, 27, {"1", "1000"}, {"0", "1001"}},            // max discards
+      {kSolidText, 2, {"1", "100"}, {"0", "101"}}, // selection probability
+      {kSolidText, 3, {"10", "0.000001", "6e-7"}, {"0", "10.000001", "1e400", "0.0000004"}},
+      {kSolidText, 4, {"0", "60"}, {"-1", "61"}},                 // clear delay
+      {kSolidText, 5, {"fullrandom"}, {"Random", ""}},            // type
+      {kSolidText, 6, {"INTENSITY", "spectrum"}, {"Colour", ""}}, // colour system
+      {kSolidText, 8, {"2"}, {"1"}},                              // Linear min
+      {kSolidText, 9, {"100"}, {"101", "1"}},                     // Linear max
+      {kSolidText, 23, {"12"}, {"13"}},                           // Mixture min
+      {kSolidText, 25, {"2", "0.0000006"}, {"0", "2.1", "1e-7"}}, // min scaling
+      {kFernsText, 3, {"0.0000006"}, {"4e-7"}},                   // templated density
+      {kSolidText, 26, {"10"}, {"10.5", "1e-3"}},                 // max scaling
+      {kSolidText, 27, {"12"}, {"0"}},                            // min per group
+      {kSolidText, 28, {"1000"}, {"1001", "2"}},                  // max per group
+      {kSolidText, 29, {"0", "10"}, {"-0.01", "10.01"}},          // centring
+      {kSolidText, 30, {"765", ""}, {"766", "-1"}},               // min brightness
+      {kContractionsText, 27, {"1", "1000"}, {"0", "1001"}},      // max discards
       // "nan" is no number to the reader, so it reads as 0.
       {kContractionsText, 29, {"0", "2", "nan"}, {"2.000001", "-0.5"}}, // min dimension
   };

@@ -1,9 +1,8 @@
 #include "vorlunda/editschm/rules.h"
 
-namespace {
+#include "vorlunda/editschm/limitcheck.h"
 
-constexpr std::int32_t kMinRules = 2;
-constexpr std::int32_t kMaxRules = 100;
+namespace {
 
 constexpr const char *kRowLabels[kRuleSystemCount] = {
     "&Linear", "Tri&g", "Trig &squared", "Linear/trig &combo", "Signed square &root", "&Mixture",
@@ -11,24 +10,13 @@ constexpr const char *kRowLabels[kRuleSystemCount] = {
 
 constexpr const char *kNoneEnabled = "At least one rule system must be enabled";
 
-vCheckResult<vRulesField> Fail(int row, vRulesColumn column, const char *lead,
-                               const char *requirement) {
-  String message = lead;
-  message += RuleRowName(row);
-  message += "' contains an invalid value.\n";
-  message += requirement;
-  return CheckFailure(vRulesField{row, column}, message);
-}
-
 vCheckResult<vRulesField> CheckRow(int row, const vRuleLimits &limits) {
-  if (limits.min < kMinRules)
-    return Fail(row, vRulesColumn::Minimum, "'Minimum rules' for '", "It must be at least 2.");
-  if (limits.max < limits.min)
-    return Fail(row, vRulesColumn::Maximum, "'Maximum rules' for '",
-                "It must be at least as large as 'Minimum rules'.");
-  if (limits.max > kMaxRules)
-    return Fail(row, vRulesColumn::Maximum, "'Maximum rules' for '", "It must be 100 or less.");
-  return {};
+  const String rowName = RuleRowName(row);
+  const vRulesField minField{row, vRulesColumn::Minimum};
+  const vRulesField maxField{row, vRulesColumn::Maximum};
+  return CheckPair<vRulesField, std::int32_t>(
+      {minField, kMinRulesLimits, limits.min, FieldSubject(kMinRulesLimits.label, rowName)},
+      {maxField, kMaxRulesLimits, limits.max, FieldSubject(kMaxRulesLimits.label, rowName)});
 }
 
 } // namespace

@@ -1,67 +1,22 @@
 #include "foundation/random.h"
-#include "imgfile/bmp.h"
 #include "vorlunda/config.h"
 #include "vorlunda/factory.h"
 #include "vorlunda/memdrawtarget.h"
+#include "vorlunda/picturerecord.h"
 #include "vorlunda/render/options.h"
+#include "vorlunda/render/pictureout.h"
 #include "vorlunda/render/storedconfig.h"
+#include "vorlunda/replay.h"
+#include "vorlunda/schemelisting.h"
 
 #include <cstdio>
 #include <ctime>
-#include <fstream>
-#include <vector>
 
 namespace {
 
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1;
 constexpr int kExitUsage = 2;
-constexpr const char *kTestSchemeName = "Test";
-
-int ListSchemes(const vConfigMgr &config) {
-  for (vSchemeIter it(config.Schemes()); !it.AtEnd(); it.Next()) {
-    vScheme copy = it.Value()->scheme;
-    std::printf("%s\t%s\n", it.Value()->name.CStr(), copy.ToText().CStr());
-  }
-  return kExitOk;
-}
-
-int CheckText(const char *text) {
-  vScheme scheme;
-  const Error parsed = scheme.FromText(text);
-  if (parsed.Failed()) {
-    std::printf("%s\n", parsed.Message().CStr());
-    return kExitFailure;
-  }
-  std::printf("%s\n", scheme.ToText().CStr());
-  return kExitOk;
-}
-
-// Narrows the configuration to the one scheme asked for, as a test run does.
-Error SelectScheme(const vRenderOptions &options, vConfigMgr &config) {
-  String name;
-  vScheme scheme;
-  if (!options.schemeText.IsEmpty()) {
-    const Error parsed = scheme.FromText(options.schemeText);
-    if (parsed.Failed())
-      return parsed;
-    name = kTestSchemeName;
-  } else if (!options.schemeName.IsEmpty()) {
-    const vNameSchemePair *pair = config.FindScheme(options.schemeName);
-    if (pair == nullptr)
-      return MakeError(String("unknown scheme ") + options.schemeName.CStr());
-    name = pair->name;
-    scheme = pair->scheme;
-  } else {
-    return Error();
-  }
-  vConfigMgr single;
-  single.CopyGeneral(config);
-  scheme.enabled = true;
-  single.SetScheme(name, scheme);
-  config.AssignFrom(single);
-  return Error();
-}
 
 // Runs the loop until the last fractal of the last group is finished. The
 // clock is a step counter, so the picture depends only on the seed.
@@ -78,51 +33,25 @@ void RunGroups(vFactory &factory, int groups, bool printInfo) {
   }
 }
 
-Error WriteRows(const ifsSurface &surface, BmpFile &file) {
-  // A byte buffer of a size known up front and zeroed, which DynArray (grown
-  // by Add) does not give; std::vector is kept for that.
-  std::vector<std::uint8_t> row(3 * static_cast<std::size_t>(surface.Width()));
-  for (int y = 0; y < surface.Height(); ++y) {
-    Error result;
-    if (surface.Format() == ifsPixelFormat::Indexed8) {
-      result = file.WriteRow8(surface.Row(y));
-    } else {
-      for (int x = 0; x < surface.Width(); ++x) {
-        const std::uint32_t colour = surface.ReadColour(x, y); // 0x00BBGGRR
-        row[3 * x] = static_cast<std::uint8_t>(colour >> 16);
-        row[3 * x + 1] = static_cast<std::uint8_t>(colour >> 8);
-        row[3 * x + 2] = static_cast<std::uint8_t>(colour);
-      }
-      result = file.WriteRow24(row.data());
-    }
-    if (result.Failed())
-      return result;
-  }
-  return file.Complete();
-}
-
-Error WritePicture(const ifsSurface &surface, const char *path) {
-  std::ofstream stream(path, std::ios::binary | std::ios::trunc);
-  if (!stream)
-    return MakeError(String("cannot create ") + path);
-  std::uint8_t palette[3 * kPaletteEntries];
-  for (int i = 0; i < kPaletteEntries; ++i) {
-    const std::uint32_t entry = surface.Palette()[i]; // 0x00RRGGBB
-    palette[3 * i] = static_cast<std::uint8_t>(entry >> 16);
-    palette[3 * i + 1] = static_cast<std::uint8_t>(entry >> 8);
-    palette[3 * i + 2] = static_cast<std::uint8_t>(entry);
-  }
-  const bool indexed = surface.Format() == ifsPixelFormat::Indexed8;
-  BmpFile file(stream);
-  const Error started = file.Initialize(surface.Width(), surface.Height(), true, indexed ? 8 : 24,
-                                        false, indexed ? palette : nullptr);
-  if (started.Failed())
-    return started;
-  return WriteRows(surface, file);
+Error WriteRecordOf(const vFactory &factory, const ifsSurface &surface, const char *path) {
+  vPictureRecord record;
+  record.program = RecordProgram();
+  record.width = surface.Width();
+  record.height = surface.Height();
+  record.depth = factory.PaletteBase() >= 0 ? 8 : 24;
+  record.paletteBase = factory.PaletteBase();
+  record.pixelsPerInchX = surface.PixelsPerInchX();
+  record.pixelsPerInchY = surface.PixelsPerInchY();
+  record.areas.emplace_back();
+  const Error traced =
+      TraceArea(factory, 0, 0, surface.Width(), surface.Height(), record.areas.back());
+  if (traced.Failed())
+    return traced;
+  return WriteRecordFile(path, record);
 }
 
 int Draw(const vRenderOptions &options, vConfigMgr &config) {
-  const Error selected = SelectScheme(options, config);
+  const Error selected = SelectOneScheme(options.schemeName, options.schemeText, config);
   if (selected.Failed()) {
     std::fprintf(stderr, "%s\n", selected.Message().CStr());
     return kExitFailure;
@@ -135,6 +64,32 @@ int Draw(const vRenderOptions &options, vConfigMgr &config) {
   vFactory factory(&target, &config);
   RunGroups(factory, options.groups, options.info);
   const Error written = WritePicture(*target.Surface(), options.output);
+  if (written.Failed()) {
+    std::fprintf(stderr, "%s\n", written.Message().CStr());
+    return kExitFailure;
+  }
+  if (!options.recordPath.IsEmpty()) {
+    const Error recorded = WriteRecordOf(factory, *target.Surface(), options.recordPath);
+    if (recorded.Failed()) {
+      std::fprintf(stderr, "%s\n", recorded.Message().CStr());
+      return kExitFailure;
+    }
+  }
+  return kExitOk;
+}
+
+// Refused records exit with the usage code: the input, not the drawing, failed.
+int Replay(const vRenderOptions &options) {
+  vPictureRecord record;
+  const Error read = ReadRecordFile(options.replayPath, record);
+  if (read.Failed()) {
+    std::fprintf(stderr, "vorlunda-render: %s: %s\n", options.replayPath.CStr(),
+                 read.Message().CStr());
+    return kExitUsage;
+  }
+  const std::unique_ptr<vMemoryDrawTarget> picture =
+      Replay(record, options.hasSize ? options.width : 0, options.hasSize ? options.height : 0);
+  const Error written = WritePicture(*picture->Surface(), options.output);
   if (written.Failed()) {
     std::fprintf(stderr, "%s\n", written.Message().CStr());
     return kExitFailure;
@@ -152,10 +107,14 @@ int main(int argc, char **argv) {
     return kExitUsage;
   }
   if (options.action == vRenderAction::Check)
-    return CheckText(options.checkText);
+    return PrintCheckedSchemeText(options.checkText) ? kExitOk : kExitFailure;
+  if (options.action == vRenderAction::Replay)
+    return Replay(options);
   vConfigMgr config;
   LoadRenderConfiguration(options.defaults, config);
-  if (options.action == vRenderAction::List)
-    return ListSchemes(config);
+  if (options.action == vRenderAction::List) {
+    PrintSchemeList(config);
+    return kExitOk;
+  }
   return Draw(options, config);
 }

@@ -1,12 +1,13 @@
 #include "vorlunda/render/options.h"
 
+#include "vorlunda/picturerecord.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 
 namespace {
 
-constexpr long kMaxSide = 16384;
 constexpr long kMaxGroups = 1000000;
 
 bool ParseNumber(const char *text, long min, long max, long &value) {
@@ -29,7 +30,7 @@ bool ParseSize(const char *text, int &width, int &height) {
   String left(text);
   left.ReplaceMid(static_cast<int>(cross - text), left.Length(), "");
   long w = 0, h = 0;
-  if (!ParseNumber(left, 1, kMaxSide, w) || !ParseNumber(cross + 1, 1, kMaxSide, h))
+  if (!ParseNumber(left, 1, kMaxPictureSide, w) || !ParseNumber(cross + 1, 1, kMaxPictureSide, h))
     return false;
   width = static_cast<int>(w);
   height = static_cast<int>(h);
@@ -59,12 +60,18 @@ bool ApplyValue(const char *option, const char *value, vRenderOptions &options, 
     options.seed = static_cast<std::uint32_t>(number);
   } else if (std::strcmp(option, "--size") == 0) {
     valid = ParseSize(value, options.width, options.height);
+    options.hasSize = true;
   } else if (std::strcmp(option, "--groups") == 0) {
     valid = ParseNumber(value, 1, kMaxGroups, number);
     options.groups = static_cast<int>(number);
   } else if (std::strcmp(option, "--depth") == 0) {
     valid = ParseNumber(value, 8, 24, number) && (number == 8 || number == 24);
     options.depth = static_cast<int>(number);
+  } else if (std::strcmp(option, "--replay") == 0) {
+    options.action = vRenderAction::Replay;
+    options.replayPath = value;
+  } else if (std::strcmp(option, "--record") == 0) {
+    options.recordPath = value;
   } else if (std::strcmp(option, "-o") == 0) {
     options.output = value;
   } else {
@@ -105,7 +112,12 @@ Error ParseRenderOptions(int argc, const char *const *argv, vRenderOptions &opti
   }
   if (!options.schemeName.IsEmpty() && !options.schemeText.IsEmpty())
     return MakeError("--scheme and --scheme-text exclude each other");
-  if (options.action == vRenderAction::Draw && options.output.IsEmpty())
+  const bool draws = options.action == vRenderAction::Draw;
+  if ((draws || options.action == vRenderAction::Replay) && options.output.IsEmpty())
     return MakeError("-o FILE is required when drawing");
+  if (options.action == vRenderAction::Replay &&
+      (!options.schemeName.IsEmpty() || !options.schemeText.IsEmpty() || options.hasSeed ||
+       !options.recordPath.IsEmpty()))
+    return MakeError("--replay draws what its record says: no --scheme, --seed or --record");
   return Error();
 }

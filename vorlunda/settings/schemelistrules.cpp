@@ -15,11 +15,3 @@ std::int32_t SelectionAfterDelete(std::int32_t deleted, std::int32_t remaining) 
 bool EditKeepsName(const char *oldName, const char *newName) {
   return std::strcmp(oldName, newName) == 0;
 }
-
-std::uint32_t SettingsHelpContext(bool onTabControl, std::int32_t selectedTab) {
-  if (onTabControl && selectedTab == kSchemesTab)
-    return kSchemesHelpContext;
-  if (onTabControl && selectedTab == kGeneralTab)
-    return kGeneralHelpContext;
-  return kSettingsHelpContext;
-}

@@ -3,6 +3,8 @@
 #include "foundation/random.h"
 #include "vorlunda/areadrawtarget.h"
 #include "vorlunda/factory.h"
+#include "vorlunda/picturerecord.h"
+#include "vorlunda/resources/resource.h"
 #include "vorlunda/win32/windowdrawtarget.h"
 
 #include <algorithm>
@@ -13,7 +15,7 @@ vVorlundaSaver::vVorlundaSaver(HWND parent, vConfigMgr *testConfig, HWND owner, 
     : pwScreenSaverWindow(parent, owner, noPassword), testConfig_(testConfig) {
   if (window_ == nullptr)
     return;
-  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kSaverIconId));
+  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VORLUNDA));
   SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
 }
 
@@ -39,7 +41,9 @@ const vFactory *vVorlundaSaver::FactoryAt(int index) const {
 // Started by the first step, once the window is shown and its size final, so
 // the factory measures the real client area, font and display.
 void vVorlundaSaver::StartDrawing() {
-  SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  if (!seeded_)
+    SeedRandom(static_cast<std::uint32_t>(std::time(nullptr)));
+  seeded_ = true;
   target_ = std::make_unique<vWindowDrawTarget>(window_, Preview());
   const std::vector<pwScreenRect> &areas = DrawingAreas();
   if (areas.size() <= 1) {
@@ -59,14 +63,30 @@ void vVorlundaSaver::StartDrawing() {
   }
 }
 
+// The factories go before the targets they draw on.
+void vVorlundaSaver::StopDrawing() {
+  factories_.clear();
+  monitors_.clear();
+  target_.reset();
+  turn_ = 0;
+}
+
+// Fresh groups on the new layout from the next step on, whose targets
+// measure the window at its new size; a shot being saved finishes first.
+void vVorlundaSaver::MonitorsChanged() { layOutAgain_ = true; }
+
 void vVorlundaSaver::Step() {
   if (window_ == nullptr)
     return;
-  if (factories_.empty())
-    StartDrawing();
   // Nothing is drawn once a shot has started: the saved picture is the one on screen.
   if (ShotInProgress())
     return;
+  if (layOutAgain_) {
+    layOutAgain_ = false;
+    StopDrawing();
+  }
+  if (factories_.empty())
+    StartDrawing();
   const std::uint32_t now = GetTickCount();
   if (factories_.size() > 1 &&
       (now - turnStart_ >= kTurnMs || factories_[turn_]->WaitLeft(now) > 0))
@@ -85,6 +105,37 @@ void vVorlundaSaver::NextMonitor(std::uint32_t now) {
 void vVorlundaSaver::BeforeScreenShot() {
   if (target_)
     target_->Present();
+}
+
+// The record is an addition to the picture, which is already saved: a record
+// that cannot be written goes without a box of its own, so the saver ends
+// as after any shot.
+void vVorlundaSaver::AfterScreenShot(const String &path) {
+  ifsSurface *surface = target_ ? target_->Surface() : nullptr;
+  if (surface == nullptr || factories_.empty())
+    return;
+  RECT client = {};
+  GetClientRect(window_, &client);
+  vPictureRecord record;
+  record.program = RecordProgram();
+  record.width = client.right;
+  record.height = client.bottom;
+  record.paletteBase = factories_.front()->PaletteBase();
+  record.depth = record.paletteBase >= 0 ? 8 : 24;
+  record.pixelsPerInchX = surface->PixelsPerInchX();
+  record.pixelsPerInchY = surface->PixelsPerInchY();
+  const std::vector<pwScreenRect> &areas = DrawingAreas();
+  for (std::size_t i = 0; i < factories_.size(); ++i) {
+    // One monitor draws on the whole window.
+    const pwScreenRect area =
+        factories_.size() == 1 ? pwScreenRect{0, 0, client.right, client.bottom} : areas[i];
+    record.areas.emplace_back();
+    if (TraceArea(*factories_[i], area.left, area.top, area.right - area.left,
+                  area.bottom - area.top, record.areas.back())
+            .Failed())
+      return;
+  }
+  (void)WriteRecordFile(RecordPathFor(path), record);
 }
 
 // Between groups there is nothing to do until the delay is over.

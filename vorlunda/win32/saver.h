@@ -13,7 +13,6 @@ class vFactory;
 class vWindowDrawTarget;
 
 constexpr std::int32_t kScreenShotKey = VK_F1;
-constexpr int kSaverIconId = 100;
 
 // The product's saver window: every Step advances a factory's drawing loop
 // by one transition, so input is handled between small slices of work. Each
@@ -28,9 +27,12 @@ public:
   void Step() override;
   // The capture reads the window, so it must show everything drawn so far.
   void BeforeScreenShot() override;
+  // Writes beside the picture the record that draws it again.
+  void AfterScreenShot(const String &path) override;
   HPALETTE GetPalette() override;
   std::uint32_t IdleMs() override;
   void Paint(HDC dc, const RECT &rect) override;
+  void MonitorsChanged() override;
 
   // The primary monitor's factory; null until the first step.
   const vFactory *Factory() const { return FactoryAt(0); }
@@ -40,6 +42,7 @@ public:
 
 private:
   void StartDrawing();
+  void StopDrawing();
   void NextMonitor(std::uint32_t now);
 
   vConfigMgr *testConfig_; // not owned
@@ -49,4 +52,6 @@ private:
   std::vector<std::unique_ptr<vFactory>> factories_;
   std::size_t turn_ = 0; // the factory whose steps these are
   std::uint32_t turnStart_ = 0;
+  bool seeded_ = false;
+  bool layOutAgain_ = false;
 };

@@ -113,9 +113,9 @@ lit_pixels() {
 }
 
 # Shoots the screen into $1 until a shot has at least $2 lit pixels, for up
-# to $3 seconds (default 15); prints the last count.
+# to $3 seconds (default 30); prints the last count.
 await_drawing() {
-  local shot=$1 least=$2 end=$((SECONDS + ${3:-15})) lit
+  local shot=$1 least=$2 end=$((SECONDS + ${3:-30})) lit
   while :; do
     import -window root "$shot"
     lit=$(lit_pixels "$shot")
@@ -141,9 +141,9 @@ await_still() {
 }
 
 # Shoots the screen into $2 until it differs from $1, for up to $3 seconds
-# (default 15); prints how many pixels differ.
+# (default 30); prints how many pixels differ.
 await_change() {
-  local before=$1 shot=$2 end=$((SECONDS + ${3:-15})) differ
+  local before=$1 shot=$2 end=$((SECONDS + ${3:-30})) differ
   while :; do
     import -window root "$shot"
     differ=$(compare -metric AE "$before" "$shot" null: 2>&1)

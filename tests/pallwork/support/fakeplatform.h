@@ -28,6 +28,7 @@ public:
     ++isWindowCalls;
     return windows.count(window) != 0;
   }
+  pwWindowHandle DesktopWindow() override { return desktop; }
   pwWindowHandle ForegroundWindow() override { return foreground; }
   bool IsWindows95Family() override { return windows95; }
   void ChangePassword(pwWindowHandle parent) override { passwordChanges.push_back(parent); }
@@ -41,6 +42,7 @@ public:
 
   std::set<pwWindowHandle> windows;
   pwWindowHandle foreground = nullptr;
+  pwWindowHandle desktop = nullptr;
   bool windows95 = false;
   bool passwordAccepted = true;
   bool saverRunning = false;

@@ -15,3 +15,5 @@ ScratchRegistry::~ScratchRegistry() { SetDefaultRegistryBackend(nullptr); }
 pwRegistryBackend &ScratchRegistry::Backend() { return store_->registry; }
 
 const char *ScratchRegistry::Root() const { return ""; }
+
+void ScratchRegistry::MakeKeyReadOnly(const char *path) { store_->registry.SetKeyReadOnly(path); }

@@ -1,6 +1,9 @@
+#include "pallwork/regmgr.h"
 #include "vorlunda/config.h"
 #include "vorlunda/editschm/general.h"
 #include "vorlunda/presets.h"
+
+#include "tests/support/scratchregistry.h"
 
 #include <gtest/gtest.h>
 
@@ -66,6 +69,21 @@ TEST(EditSchemeName, ChecksTheTrimmedNameAgainstOtherPositions) {
       EXPECT_EQ(Message(error), c.message);
     }
   }
+}
+
+// A rename onto a scheme this version cannot show would write over it.
+TEST(EditSchemeName, NamesOfHiddenSchemesAreTaken) {
+  ScratchRegistry scratch;
+  {
+    pwRegistryMgr schemes(kSchemesKey);
+    ASSERT_TRUE(schemes.WriteString("Later", "13,1,40,0.2,5,FullRandom,Solid").Succeeded());
+    ASSERT_TRUE(schemes.WriteString("Mine", "11,1,20,0.400000,2,Experimental,Ferns").Succeeded());
+  }
+  vConfigMgr config;
+  ASSERT_TRUE(config.Load().Succeeded());
+  EXPECT_EQ(Message(CheckSchemeName("LATER", config, 0)),
+            "The scheme name is already in use by a stored scheme that this version cannot show");
+  EXPECT_TRUE(CheckSchemeName("Later on", config, 0).Succeeded());
 }
 
 TEST(EditSchemeGeneral, EachCheckNamesItsFieldAndMessage) {

@@ -3,8 +3,8 @@
 #include "vorlunda/editschm/filter.h"
 #include "vorlunda/editschm/general.h"
 #include "vorlunda/editschm/rules.h"
-#include "vorlunda/editschm/storedvalue.h"
 #include "vorlunda/presets.h"
+#include "vorlunda/storedvalue.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,8 @@
 #include "vorlunda/settings/schemelistrules.h"
 
+#include "pallwork/tablayout.h"
+#include "vorlunda/helptopics.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,7 +42,19 @@ TEST(SchemeListRules, AChangeOfLetterCaseIsARename) {
   EXPECT_FALSE(EditKeepsName("Ferns", "Fern"));
 }
 
+// The rule of every tabbed dialog, given the settings' sheets in the order
+// the dialog adds them.
+std::uint32_t SettingsHelpContext(bool onTabControl, std::int32_t selectedTab) {
+#define VORLUNDA_SHEET_CONTEXT(window, number, name, page) number,
+  constexpr std::uint32_t kSheets[] = {VORLUNDA_SETTINGS_SHEETS(VORLUNDA_SHEET_CONTEXT)};
+#undef VORLUNDA_SHEET_CONTEXT
+  constexpr std::int32_t kCount = static_cast<std::int32_t>(sizeof kSheets / sizeof kSheets[0]);
+  const std::uint32_t sheet = selectedTab >= 0 && selectedTab < kCount ? kSheets[selectedTab] : 0;
+  return TabbedDialogHelpContext(onTabControl, sheet, HelpContextOf(vHelpWindow::SettingsDialog));
+}
+
 TEST(SchemeListRules, HelpTopicFollowsTheSelectedTabOnlyOnTheTabControl) {
+  constexpr std::int32_t kSchemesTab = 0, kGeneralTab = 1, kAboutTab = 2;
   EXPECT_EQ(SettingsHelpContext(true, kSchemesTab), 257u);
   EXPECT_EQ(SettingsHelpContext(true, kGeneralTab), 258u);
   EXPECT_EQ(SettingsHelpContext(true, kAboutTab), 256u);

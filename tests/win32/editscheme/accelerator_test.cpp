@@ -67,9 +67,9 @@ TEST(EditSchemeKeyboard, AltHOpensTheHelpContents) {
   vNameSchemePair pair = PairAt(config, kSolid);
   RunEditScheme(pair, config, kSolid, [&](vEditSchemeDlg &dialog) {
     PressAlt('H');
-    EXPECT_TRUE(PumpUntil([&help] { return !help.calls.empty(); }, kSettleMs, dialog.Window()));
+    EXPECT_TRUE(PumpUntil([&help] { return !help.asked.empty(); }, kSettleMs, dialog.Window()));
   });
-  EXPECT_EQ(help.calls, std::vector<std::string>{"contents Vorlu12.hlp"});
+  EXPECT_EQ(help.Texts(), std::vector<std::string>{"contents Vorlu12.hlp"});
 }
 
 } // namespace

@@ -28,13 +28,13 @@ TEST(EditSchemeHelp, F1AsksForTheTopicOfWhereItWasPressed) {
     PressHelpKey(dialog.Tabs().Window());
     PressHelpKey(GetDlgItem(dialog.Window(), IDC_ES_TEST));
     ClickButton(dialog, IDC_ES_HELP);
-    for (pwWindowHandle owner : help.owners)
+    for (pwWindowHandle owner : help.Owners())
       EXPECT_EQ(owner, dialog.Window());
   });
   const std::vector<std::string> expected = {Topic(260), Topic(261), Topic(262),
                                              Topic(263), Topic(259), Topic(260),
                                              Topic(263), Topic(259), "contents Vorlu12.hlp"};
-  EXPECT_EQ(help.calls, expected);
+  EXPECT_EQ(help.Texts(), expected);
 }
 
 // The keyboard's own route: F1 typed on the focused field.
@@ -50,7 +50,7 @@ TEST(EditSchemeHelp, TypedF1ReachesTheFocusedSheet) {
     SendInput(2, keys, sizeof(INPUT));
     MSG message;
     const DWORD start = GetTickCount();
-    while (help.calls.empty() && GetTickCount() - start < 5000) {
+    while (help.asked.empty() && GetTickCount() - start < 5000) {
       while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (!IsDialogMessageA(dialog.Window(), &message)) {
           TranslateMessage(&message);
@@ -60,7 +60,7 @@ TEST(EditSchemeHelp, TypedF1ReachesTheFocusedSheet) {
       Sleep(10);
     }
   });
-  EXPECT_EQ(help.calls, std::vector<std::string>{Topic(260)});
+  EXPECT_EQ(help.Texts(), std::vector<std::string>{Topic(260)});
 }
 
 TEST(EditSchemeTest, RunsACopyWithTheEditedValues) {

@@ -4,6 +4,9 @@
 
 #include "pallwork/win32/systemhelpviewer.h"
 
+#include "pallwork/helproute.h"
+#include "vorlunda/helptopics.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
@@ -57,6 +60,7 @@ TEST(SystemHelpViewer, WinHelpBeforeVista) {
 }
 
 TEST(SystemHelpViewer, HtmlHelpFromVistaOn) {
+  pwSetHelpPages(&HelpPageOf); // as the settings do
   FakeHelpSystem system({6, 1});
   pwSystemHelpViewer viewer(system);
   viewer.Close(Owner(), "Vorlu12.hlp"); // nothing open yet: HTML Help stays unloaded

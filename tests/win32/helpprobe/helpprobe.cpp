@@ -16,9 +16,11 @@
 //                                  without calling either viewer
 // Exit code 0 on success, 1 when the expected text did not appear in time.
 
+#include "pallwork/helproute.h"
 #include "pallwork/helpviewer.h"
 #include "pallwork/win32/helpsystem.h"
 #include "pallwork/win32/systemhelpviewer.h"
+#include "vorlunda/helptopics.h"
 
 #include <windows.h>
 
@@ -160,6 +162,8 @@ int Show(int argc, char **argv) {
 
 int main(int argc, char **argv) {
   setvbuf(stdout, nullptr, _IONBF, 0);
+  // The pages the program names for its topics, as the settings do.
+  pwSetHelpPages(&HelpPageOf);
   if (argc >= 2 && std::strcmp(argv[1], "route") == 0) {
     return Route(argc, argv);
   }

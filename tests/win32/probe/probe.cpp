@@ -243,6 +243,16 @@ BOOL CALLBACK PrintControl(HWND window, LPARAM) {
   return TRUE;
 }
 
+BOOL CALLBACK PrintMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM) {
+  MONITORINFO info = {};
+  info.cbSize = sizeof info;
+  if (GetMonitorInfoA(monitor, &info))
+    std::printf("%ld %ld %ld %ld %d\n", info.rcMonitor.left, info.rcMonitor.top,
+                info.rcMonitor.right, info.rcMonitor.bottom,
+                (info.dwFlags & MONITORINFOF_PRIMARY) != 0 ? 1 : 0);
+  return TRUE;
+}
+
 int Usage() {
   std::fprintf(stderr, "usage: probe [-t MS] COMMAND TITLE [CONTROL] [ARG]\n");
   return kUsage;
@@ -332,6 +342,11 @@ int main(int argc, char **argv) {
     char text[512] = {};
     GetWindowTextA(GetForegroundWindow(), text, sizeof text);
     std::printf("%s\n", text);
+    return 0;
+  }
+  // One line a monitor: left top right bottom, then 1 for the primary.
+  if (command == "monitors") {
+    EnumDisplayMonitors(nullptr, nullptr, PrintMonitor, 0);
     return 0;
   }
   if (command == "pixel") {

@@ -1,12 +1,14 @@
 #include "vorlunda/settings/win32/settings.h"
 
-#include "pallwork/helpviewer.h"
 #include "pallwork/regbackend.h"
 #include "vorlunda/config.h"
 #include "vorlunda/settings/win32/settingsids.h"
 
+#include "tests/support/faultyregistry.h"
 #include "tests/support/scratchregistry.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/recordinghelpviewer.h"
+#include "tests/win32/support/userinput.h"
 
 #include <gtest/gtest.h>
 
@@ -19,58 +21,6 @@ namespace {
 
 constexpr DWORD kWaitMs = 5000;
 constexpr const char *kTitle = "Vorlunda V1.2 Settings";
-
-// Records what the dialogs ask of the help viewer.
-class FakeHelpViewer : public pwHelpViewer {
-public:
-  struct Call {
-    std::string what;
-    HWND owner;
-    std::string file;
-    std::uint32_t context;
-  };
-
-  void ShowContents(pwWindowHandle owner, const char *fileName) override {
-    calls.push_back({"contents", static_cast<HWND>(owner), fileName, 0});
-  }
-  void ShowTopic(pwWindowHandle owner, const char *fileName, std::uint32_t context) override {
-    calls.push_back({"topic", static_cast<HWND>(owner), fileName, context});
-  }
-  void Close(pwWindowHandle owner, const char *fileName) override {
-    calls.push_back({"close", static_cast<HWND>(owner), fileName, 0});
-  }
-
-  std::vector<Call> calls;
-};
-
-// Passes every call to the scratch registry, except that writes fail.
-class UnwritableRegistry : public pwRegistryBackend {
-public:
-  explicit UnwritableRegistry(pwRegistryBackend &inner) : inner_(inner) {}
-  long CreateKey(const char *path, pwRegKey *key) override { return inner_.CreateKey(path, key); }
-  long CloseKey(pwRegKey key) override { return inner_.CloseKey(key); }
-  long QueryValue(pwRegKey key, const char *name, std::uint32_t *type, unsigned char *data,
-                  std::uint32_t *size) override {
-    return inner_.QueryValue(key, name, type, data, size);
-  }
-  long SetValue(pwRegKey, const char *, std::uint32_t, const unsigned char *,
-                std::uint32_t) override {
-    return 5; // ERROR_ACCESS_DENIED
-  }
-  long DeleteValue(pwRegKey key, const char *name) override {
-    return inner_.DeleteValue(key, name);
-  }
-  long QueryLongestValueName(pwRegKey key, std::uint32_t *length) override {
-    return inner_.QueryLongestValueName(key, length);
-  }
-  long EnumValue(pwRegKey key, std::uint32_t index, char *name, std::uint32_t *nameSize,
-                 std::uint32_t *type) override {
-    return inner_.EnumValue(key, index, name, nameSize, type);
-  }
-
-private:
-  pwRegistryBackend &inner_;
-};
 
 // Runs a script from inside the dialog's own modal loop, once it is open.
 std::function<void(HWND)> *pendingScript = nullptr;
@@ -143,31 +93,25 @@ void AnswerBoxLater(const char *title, std::string *text) {
 
 class SettingsDialogTest : public ::testing::Test {
 protected:
-  void SetUp() override {
-    scratch_ = std::make_unique<ScratchRegistry>();
-    SetCurrentHelpViewer(&help_);
-  }
-  void TearDown() override {
-    SetCurrentHelpViewer(nullptr);
-    scratch_.reset();
-  }
+  void SetUp() override { scratch_ = std::make_unique<ScratchRegistry>(); }
+  void TearDown() override { scratch_.reset(); }
 
   // Presses F1 on a control and returns what the viewer was asked.
-  FakeHelpViewer::Call HelpOn(HWND dialog, HWND control) {
+  RecordingHelpViewer::Call HelpOn(HWND dialog, HWND control) {
     SetFocus(control);
-    const size_t before = help_.calls.size();
+    const size_t before = help_.asked.size();
     PressKey(VK_F1);
-    PumpUntil([&] { return help_.calls.size() > before; }, kWaitMs, dialog);
-    return help_.calls.size() > before ? help_.calls.back() : FakeHelpViewer::Call{};
+    PumpUntil([&] { return help_.asked.size() > before; }, kWaitMs, dialog);
+    return help_.asked.size() > before ? help_.asked.back() : RecordingHelpViewer::Call{};
   }
 
   std::unique_ptr<ScratchRegistry> scratch_;
-  FakeHelpViewer help_;
+  RecordingHelpViewer help_; // installed from the start
 };
 
 TEST_F(SettingsDialogTest, HelpKeyAsksForTheTopicOfWhereItIsPressed) {
   auto *dialog = new vSettingsDlg(nullptr);
-  std::vector<FakeHelpViewer::Call> asked;
+  std::vector<RecordingHelpViewer::Call> asked;
   std::vector<std::uint32_t> expected;
   HWND window = nullptr;
   ExecuteWithScript(*dialog, [&](HWND dlg) {
@@ -208,17 +152,17 @@ TEST_F(SettingsDialogTest, HelpKeyAsksForTheTopicOfWhereItIsPressed) {
     EXPECT_EQ(asked[i].file, "Vorlu12.hlp") << "case " << i;
     EXPECT_EQ(asked[i].owner, window) << "case " << i;
   }
-  ASSERT_FALSE(help_.calls.empty());
-  EXPECT_EQ(help_.calls.back().what, "contents");
-  EXPECT_EQ(help_.calls.back().file, "Vorlu12.hlp");
+  ASSERT_FALSE(help_.asked.empty());
+  EXPECT_EQ(help_.asked.back().what, "contents");
+  EXPECT_EQ(help_.asked.back().file, "Vorlu12.hlp");
 
   // The help the dialog opened goes with it.
-  const size_t before = help_.calls.size();
+  const size_t before = help_.asked.size();
   delete dialog;
-  ASSERT_EQ(help_.calls.size(), before + 1);
-  EXPECT_EQ(help_.calls.back().what, "close");
-  EXPECT_EQ(help_.calls.back().file, "Vorlu12.hlp");
-  EXPECT_EQ(help_.calls.back().owner, window);
+  ASSERT_EQ(help_.asked.size(), before + 1);
+  EXPECT_EQ(help_.asked.back().what, "close");
+  EXPECT_EQ(help_.asked.back().file, "Vorlu12.hlp");
+  EXPECT_EQ(help_.asked.back().owner, window);
 }
 
 TEST_F(SettingsDialogTest, OkAndCancelEndWithTheirCodes) {
@@ -285,7 +229,9 @@ TEST_F(SettingsDialogTest, CopyAddsTheSelectedSchemeUnderItsCopyName) {
 }
 
 TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
-  UnwritableRegistry unwritable(scratch_->Backend());
+  // The scratch registry, except that every write is refused.
+  FaultyRegistry unwritable(scratch_->Backend());
+  unwritable.FailNext(RegCall::SetValue, FaultyRegistry::kEveryCall, ERROR_ACCESS_DENIED);
   SetDefaultRegistryBackend(&unwritable);
   vSettingsDlg dialog(nullptr);
   std::string boxText;
@@ -298,7 +244,8 @@ TEST_F(SettingsDialogTest, FailedStoreKeepsTheDialogOpenAndSaysWhy) {
   });
   EXPECT_EQ(result, 0);
   EXPECT_TRUE(openAfterBox);
-  EXPECT_EQ(boxText, "Unable to write the 'ScreenShots' registry value");
+  // The schemes go first, in name order, so the first refused write is the first scheme's.
+  EXPECT_EQ(boxText, "Unable to write the 'Autumn' registry value");
 }
 
 TEST_F(SettingsDialogTest, CheckMarkSwitchesTheSchemeAtOnce) {

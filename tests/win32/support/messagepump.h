@@ -13,9 +13,5 @@ void PumpWaiting(HWND dialog = nullptr);
 bool PumpUntil(const std::function<bool()> &condition, DWORD timeoutMs, HWND dialog = nullptr);
 void PumpFor(DWORD milliseconds, HWND dialog = nullptr);
 
-// A key stroke through the system's input queue, as a person would type it,
-// with Ctrl and Shift held around it when asked.
-void PressKey(WORD virtualKey, bool control = false, bool shift = false);
-
 // Brings a top-level window to the front with the keyboard focus.
 bool BringToFront(HWND window);

@@ -1,9 +1,9 @@
 #include "pallwork/win32/tabbeddialog.h"
 
 #include "tests/win32/support/childrun.h"
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/logpixels.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/support/windowshot.h"
 #include "tests/win32/tabs/tabids.h"
 
@@ -84,8 +84,8 @@ const SheetLayout kSmall = {"Small", IDD_SHEET_SMALL, {IDC_SMALL_BUTTON}};
 
 class TestSheet : public pwTabbedSheetDialog {
 public:
-  TestSheet(HWND parent, const SheetLayout &layout)
-      : pwTabbedSheetDialog(parent, MAKEINTRESOURCEA(layout.templateId)) {
+  TestSheet(pwTabbedDialog *dialog, const SheetLayout &layout)
+      : pwTabbedSheetDialog(dialog, {layout.templateId, layout.title, 0}) {
     for (int id : layout.controls)
       MakeControl<CountedControl>(id);
     ++made;
@@ -128,7 +128,7 @@ public:
 
   void AddSheets() override {
     for (const SheetLayout &layout : layouts_)
-      AddSheet(layout.title, new TestSheet(Window(), layout));
+      AddSheet(new TestSheet(this, layout));
   }
   bool OnInitDialog(HWND focus) override {
     before = Measure();
@@ -409,7 +409,7 @@ TEST_F(TabbedInput, ShowSheetSelectsItsTabAndIgnoresAStranger) {
   dialog->ShowSheet(dialog->Sheet(2));
   EXPECT_EQ(dialog->CurrentIndex(), 2);
   ExpectOnlyVisible(2);
-  TestSheet stranger(dialog->Window(), kSmall);
+  TestSheet stranger(dialog, kSmall);
   dialog->ShowSheet(&stranger);
   EXPECT_EQ(dialog->CurrentIndex(), 2);
 }

@@ -1,9 +1,10 @@
 #include "pallwork/win32/checklist.h"
 #include "pallwork/win32/dialog.h"
 
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/observedcontrol.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/support/windowshot.h"
 #include "tests/win32/window/controlids.h"
 

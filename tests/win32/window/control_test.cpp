@@ -5,6 +5,7 @@
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/testcontrol.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/window/dialogids.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,10 @@
 #include "pallwork/win32/dialog.h"
 
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/hostwindow.h"
 #include "tests/win32/support/messagepump.h"
 #include "tests/win32/support/testcontrol.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/window/focusids.h"
 
 #include <gtest/gtest.h>

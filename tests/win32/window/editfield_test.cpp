@@ -2,14 +2,16 @@
 #include "pallwork/win32/intedit.h"
 #include "pallwork/win32/stredit.h"
 
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/observedcontrol.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/window/controlids.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace {
@@ -60,7 +62,7 @@ protected:
                           dialog->Window()))
         << "typing " << text;
   }
-  template <typename Field> void Paste(Field *field, const char *text) {
+  template <typename Field, typename Text> void Paste(Field *field, const Text *text) {
     ASSERT_TRUE(PutOnClipboard(dialog->Window(), text));
     const int seen = field->characters;
     PressKey('V', true);
@@ -106,6 +108,18 @@ TEST_F(Typing, PastedTextIsFilteredWholeAndTheCaretFollows) {
   Paste(name, "x/y\\z");
   EXPECT_STREQ(name->Text().CStr(), "axyzb");
   EXPECT_EQ(SelectionOf(name), (Selection{4, 4}));
+}
+
+// The program keeps the system's code page: what it cannot hold would be
+// stored as '?', which a name may hold, so it is refused on the way in.
+TEST_F(Typing, PastedCharactersBeyondTheCodePageAreRefused) {
+  Prepare(name, "ab", 1, 1);
+  Paste(name, L"x\u540d\u524dy");
+  EXPECT_STREQ(name->Text().CStr(), "axyb");
+  EXPECT_EQ(SelectionOf(name), (Selection{3, 3}));
+  Prepare(path, "", 0, 0);
+  Paste(path, L"C:\\\u540d\u524d\\shots");
+  EXPECT_STREQ(path->Text().CStr(), "C:\\\\shots");
 }
 
 TEST_F(Typing, MinusOnlyFirstAndOnlyForANegativeMinimum) {
@@ -203,7 +217,19 @@ TEST_F(Spinning, DoubleStepsWithinToleranceAndFormats) {
   Spin(decimal->Window(), SB_LINEDOWN);
   EXPECT_EQ(decimal->textWrites, writes + 1); // only the SetText
   decimal->SetText("");
-  EXPECT_DOUBLE_EQ(decimal->GetValue(), 0.0);
+  EXPECT_TRUE(std::isnan(decimal->GetValue())); // not 0.0: the field's check fails it
+}
+
+// Longer texts than a number needs, and numbers beyond 32 bits, as typed.
+TEST_F(Typing, NumbersReadWhatTheFieldShows) {
+  Prepare(decimal, "", 0, 0);
+  Type(decimal, "00000000000000000000000000000001.5");
+  EXPECT_DOUBLE_EQ(decimal->GetValue(), 1.5);
+  Prepare(integer, "", 0, 0);
+  Type(integer, "000000000000000000000000000005");
+  EXPECT_EQ(integer->GetValue(), 5);
+  integer->SetText("4294967301");
+  EXPECT_EQ(integer->GetValue(), 2147483647);
 }
 
 // The arrows of the field's own scroll bar, pressed with the mouse.

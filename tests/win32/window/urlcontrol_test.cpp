@@ -1,8 +1,9 @@
 #include "pallwork/win32/urlcontrol.h"
 
-#include "tests/win32/support/controlinput.h"
 #include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/observedcontrol.h"
 #include "tests/win32/support/testdialog.h"
+#include "tests/win32/support/userinput.h"
 #include "tests/win32/window/controlids.h"
 
 #include <gtest/gtest.h>

@@ -6,12 +6,9 @@
 #include "pallwork/win32/doubleedit.h"
 #include "pallwork/win32/scrollbar.h"
 #include "vorlunda/editschm/win32/editschmids.h"
+#include "vorlunda/editschm/win32/limitranges.h"
 
 namespace {
-
-constexpr std::int32_t kMaxBrightness = 765; // white: 255 on each channel
-constexpr std::int32_t kBrightnessLine = 5;
-constexpr std::int32_t kBrightnessPage = 50;
 
 int ControlOf(vDrawingField field) {
   switch (field) {
@@ -29,23 +26,29 @@ int ControlOf(vDrawingField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditDrawingSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeDrawingSheet(dialog, pair);
+}
+
 vEditSchemeDrawingSheet::vEditSchemeDrawingSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_DRAWING, pair, kFirstSheetHelpTopic + 1) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_DRAWING, "Drawing", HelpContextOf(vHelpWindow::EditDrawingSheet)},
+          pair) {}
 
 void vEditSchemeDrawingSheet::MakeControls() {
   colours_ = MakeControl<pwComboBox>(IDC_DRAW_COLOURS);
   for (int i = 0; i < kColourSystemCount; ++i)
     colours_->Add(ColourSystemName(static_cast<ifsColourSystem>(i)));
   brightness_ = MakeControl<pwScrollbar>(IDC_DRAW_BRIGHTNESS);
-  brightness_->SetRange(0, kMaxBrightness, kBrightnessLine, kBrightnessPage);
+  SetRangeOf(*brightness_, kMinBrightnessLimits);
   density_ = MakeControl<pwDoubleEdit>(IDC_DRAW_DENSITY);
-  density_->SetRange(0.05, 10.0, 0.05, 2);
+  SetRangeOf(*density_, kPointDensityLimits);
   minScaling_ = MakeControl<pwDoubleEdit>(IDC_DRAW_MINSCALING);
-  minScaling_->SetRange(0.1, 10.0, 0.1, 1);
+  SetRangeOf(*minScaling_, kMinScalingLimits);
   maxScaling_ = MakeControl<pwDoubleEdit>(IDC_DRAW_MAXSCALING);
-  maxScaling_->SetRange(0.1, 10.0, 0.1, 1);
+  SetRangeOf(*maxScaling_, kMaxScalingLimits);
   centring_ = MakeControl<pwDoubleEdit>(IDC_DRAW_CENTRING);
-  centring_->SetRange(0.0, 10.0, 0.1, 1);
+  SetRangeOf(*centring_, kCentringLimits);
   fixedPoints_ = MakeControl<pwCheckBox>(IDC_DRAW_FIXEDPOINTS);
 }
 

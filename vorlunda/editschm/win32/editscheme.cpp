@@ -1,26 +1,17 @@
 #include "vorlunda/editschm/win32/editscheme.h"
 
-#include "pallwork/helpviewer.h"
-#include "vorlunda/editschm/win32/drawingsheet.h"
+#include "pallwork/win32/control.h"
+#include "vorlunda/editschm/win32/editschemesheet.h"
 #include "vorlunda/editschm/win32/editschmids.h"
-#include "vorlunda/editschm/win32/filtersheet.h"
-#include "vorlunda/editschm/win32/generalsheet.h"
-#include "vorlunda/editschm/win32/rulessheet.h"
+#include "vorlunda/helpfile.h"
+#include "vorlunda/helptopics.h"
+#include "vorlunda/resources/resource.h"
 #include "vorlunda/win32/schemetestrun.h"
 
 namespace {
 
 constexpr std::uint32_t kLayoutFlags =
     kTabLayoutMoveRight | kTabLayoutMoveDown | kTabLayoutNeverShrink;
-constexpr int kProgramIcon = 100;
-
-void SetProgramIcon(HWND window) {
-  HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(kProgramIcon));
-  if (icon == nullptr)
-    return;
-  SendMessageA(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-  SendMessageA(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
-}
 
 } // namespace
 
@@ -35,27 +26,28 @@ vEditSchemeDlg::vEditSchemeDlg(HWND parent, vNameSchemePair &pair, vConfigMgr &c
     : pwTabbedDialog(parent, MAKEINTRESOURCEA(IDD_EDITSCHEME), true, IDC_ES_TABS, kLayoutFlags),
       pair_(pair), config_(config), position_(position) {
   SetHelpKey(VK_F1);
-}
-
-void vEditSchemeDlg::AddEditSheet(int index, const char *title, vEditSchemeSheet *sheet) {
-  sheets_[index] = sheet;
-  AddSheet(title, sheet);
+  SetHelp(kHelpFileName, HelpContextOf(vHelpWindow::EditSchemeDialog));
 }
 
 void vEditSchemeDlg::AddSheets() {
-  AddEditSheet(0, "General", new vEditSchemeGeneralSheet(this, &pair_));
-  AddEditSheet(1, "Drawing", new vEditSchemeDrawingSheet(this, &pair_));
-  AddEditSheet(2, "Rules", new vEditSchemeRulesSheet(this, &pair_));
-  AddEditSheet(3, "Filter", new vEditSchemeFilterSheet(this, &pair_));
+#define VORLUNDA_ADD_EDITSCHEME_SHEET(window, number, name, page)                                  \
+  AddSheet(Make##window(this, &pair_));
+  VORLUNDA_EDITSCHEME_SHEETS(VORLUNDA_ADD_EDITSCHEME_SHEET)
+#undef VORLUNDA_ADD_EDITSCHEME_SHEET
+}
+
+vEditSchemeSheet *vEditSchemeDlg::EditSheet(std::int32_t index) const {
+  // Every sheet this dialog adds is one of its own.
+  return static_cast<vEditSchemeSheet *>(Sheet(index));
 }
 
 bool vEditSchemeDlg::OnInitTabbedDialog(HWND) {
   CentreWindow(Parent());
-  SetProgramIcon(window_);
+  SetIcon(IDI_VORLUNDA);
   // The buttons get objects of their own only so that F1 on them asks for help.
   for (int id : {IDC_ES_TEST, IDOK, IDCANCEL, IDC_ES_HELP})
     MakeControl<pwControl>(id);
-  vEditSchemeSheet *general = sheets_[0];
+  vEditSchemeSheet *general = EditSheet(0);
   FocusControl(general->Window());
   general->FocusControl(GetDlgItem(general->Window(), IDC_GEN_NAME));
   return false;
@@ -76,31 +68,24 @@ bool vEditSchemeDlg::OnCommand(int notifyCode, int commandId, HWND) {
     OnTest();
     return true;
   case IDC_ES_HELP:
-    CurrentHelpViewer().ShowContents(window_, kHelpFileName);
+    ShowHelpContents();
     return true;
   default:
     return false;
   }
 }
 
-void vEditSchemeDlg::OnHelp(int controlId) {
-  std::uint32_t topic = kEditSchemeHelpTopic;
-  if (controlId == IDC_ES_TABS && Tabs().CurrentSelection() >= 0)
-    topic = kFirstSheetHelpTopic + static_cast<std::uint32_t>(Tabs().CurrentSelection());
-  CurrentHelpViewer().ShowTopic(window_, kHelpFileName, topic);
-}
-
 bool vEditSchemeDlg::ValidateSheets() {
-  for (vEditSchemeSheet *sheet : sheets_) {
-    if (!sheet->Validate())
+  for (std::int32_t i = 0; i < SheetCount(); ++i) {
+    if (!EditSheet(i)->Validate())
       return false;
   }
   return true;
 }
 
 void vEditSchemeDlg::StoreSheets(vNameSchemePair &pair) {
-  for (vEditSchemeSheet *sheet : sheets_)
-    sheet->Store(pair);
+  for (std::int32_t i = 0; i < SheetCount(); ++i)
+    EditSheet(i)->Store(pair);
 }
 
 void vEditSchemeDlg::OnOk() {

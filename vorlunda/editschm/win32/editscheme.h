@@ -14,16 +14,13 @@ class vEditSchemeSheet;
 // pair's place in `config`, so that its own name does not count as taken.
 bool EditScheme(HWND parent, vNameSchemePair &pair, vConfigMgr &config, int position);
 
-// One scheme on four sheets. Values are checked only by OK and Test, sheet by
+// One scheme on its sheets. Values are checked only by OK and Test, sheet by
 // sheet in tab order, and the pair changes only when OK finds them all valid.
 class vEditSchemeDlg : public pwTabbedDialog {
 public:
-  static constexpr int kSheetCount = 4;
-
   vEditSchemeDlg(HWND parent, vNameSchemePair &pair, vConfigMgr &config, std::int32_t position);
 
   bool OnCommand(int notifyCode, int commandId, HWND control) override;
-  void OnHelp(int controlId) override;
   void AddSheets() override;
   bool OnInitTabbedDialog(HWND focus) override;
   // The user may switch sheets freely.
@@ -33,18 +30,16 @@ public:
   std::int32_t Position() const { return position_; }
   // 1 after OK, 0 otherwise.
   int Result() const { return result_; }
-  vEditSchemeSheet *EditSheet(int index) const { return sheets_[index]; }
+  vEditSchemeSheet *EditSheet(std::int32_t index) const;
 
 private:
   bool ValidateSheets();
   void StoreSheets(vNameSchemePair &pair);
   void OnOk();
   void OnTest();
-  void AddEditSheet(int index, const char *title, vEditSchemeSheet *sheet);
 
   vNameSchemePair &pair_; // not owned
   vConfigMgr &config_;    // not owned
   std::int32_t position_;
   int result_ = 0;
-  vEditSchemeSheet *sheets_[kSheetCount] = {}; // not owned: the tabbed dialog's
 };

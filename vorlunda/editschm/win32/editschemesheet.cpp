@@ -1,19 +1,11 @@
 #include "vorlunda/editschm/win32/editschemesheet.h"
 
-#include "pallwork/helpviewer.h"
 #include "pallwork/msgbox.h"
 #include "vorlunda/editschm/win32/editscheme.h"
 
-vEditSchemeSheet::vEditSchemeSheet(vEditSchemeDlg *dialog, int templateId, vNameSchemePair *pair,
-                                   std::uint32_t helpTopic)
-    : pwTabbedSheetDialog(dialog->Window(), MAKEINTRESOURCEA(templateId)), dialog_(dialog),
-      pair_(pair), helpTopic_(helpTopic) {
-  SetHelpKey(VK_F1);
-}
-
-void vEditSchemeSheet::OnHelp(int) {
-  CurrentHelpViewer().ShowTopic(dialog_->Window(), kHelpFileName, helpTopic_);
-}
+vEditSchemeSheet::vEditSchemeSheet(vEditSchemeDlg *dialog, const pwSheetFacts &facts,
+                                   vNameSchemePair *pair)
+    : pwTabbedSheetDialog(dialog, facts), dialog_(dialog), pair_(pair) {}
 
 void vEditSchemeSheet::DisableControls(std::initializer_list<int> controlIds) {
   for (int id : controlIds)

@@ -3,27 +3,19 @@
 #include "foundation/error.h"
 #include "pallwork/win32/tabbedsheetdialog.h"
 #include "vorlunda/config.h"
-#include "vorlunda/helpfile.h"
+#include "vorlunda/helptopics.h"
 
 #include <cstdint>
 #include <initializer_list>
 
 class vEditSchemeDlg;
 
-// The edit-scheme dialog's help topics: the dialog's own, then one per sheet
-// in tab order.
-constexpr std::uint32_t kEditSchemeHelpTopic = 259;
-constexpr std::uint32_t kFirstSheetHelpTopic = 260;
-
 // One page of the edit-scheme dialog. It shows the edited pair's values,
 // checks what was typed, and writes the values into a pair on request; it
 // never changes the pair by itself.
 class vEditSchemeSheet : public pwTabbedSheetDialog {
 public:
-  vEditSchemeSheet(vEditSchemeDlg *dialog, int templateId, vNameSchemePair *pair,
-                   std::uint32_t helpTopic);
-
-  void OnHelp(int controlId) override;
+  vEditSchemeSheet(vEditSchemeDlg *dialog, const pwSheetFacts &facts, vNameSchemePair *pair);
 
   // Puts the pair's values into the controls.
   virtual void Load() {}
@@ -47,5 +39,11 @@ protected:
 private:
   vEditSchemeDlg *dialog_; // not owned
   vNameSchemePair *pair_;  // not owned: the dialog's
-  std::uint32_t helpTopic_;
 };
+
+// Each sheet's own file makes it; the dialog adds them in the order of the
+// help table.
+#define VORLUNDA_EDITSCHEME_SHEET_MAKER(window, number, name, page)                                \
+  vEditSchemeSheet *Make##window(vEditSchemeDlg *dialog, vNameSchemePair *pair);
+VORLUNDA_EDITSCHEME_SHEETS(VORLUNDA_EDITSCHEME_SHEET_MAKER)
+#undef VORLUNDA_EDITSCHEME_SHEET_MAKER

@@ -4,13 +4,9 @@
 #include "pallwork/win32/doubleedit.h"
 #include "pallwork/win32/intedit.h"
 #include "vorlunda/editschm/win32/editschmids.h"
+#include "vorlunda/editschm/win32/limitranges.h"
 
 namespace {
-
-constexpr std::int32_t kMinDiscards = 1;
-constexpr std::int32_t kMaxDiscards = 1000;
-constexpr double kMaxDimension = 2.0;
-constexpr double kDimensionStep = 0.05;
 
 int ControlOf(vFilterField field) {
   return field == vFilterField::MaxDiscards ? IDC_FILT_DISCARDS : IDC_FILT_DIMENSION;
@@ -18,15 +14,21 @@ int ControlOf(vFilterField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditFilterSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeFilterSheet(dialog, pair);
+}
+
 vEditSchemeFilterSheet::vEditSchemeFilterSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_FILTER, pair, kFirstSheetHelpTopic + 3) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_FILTER, "Filter", HelpContextOf(vHelpWindow::EditFilterSheet)},
+          pair) {}
 
 bool vEditSchemeFilterSheet::OnInitDialog(HWND) {
   discards_ = MakeControl<pwIntEdit>(IDC_FILT_DISCARDS);
-  discards_->SetRange(kMinDiscards, kMaxDiscards, 1);
+  SetRangeOf(*discards_, kMaxDiscardsLimits);
   enabled_ = MakeControl<pwCheckBox>(IDC_FILT_ENABLED);
   dimension_ = MakeControl<pwDoubleEdit>(IDC_FILT_DIMENSION);
-  dimension_->SetRange(0.0, kMaxDimension, kDimensionStep, 2);
+  SetRangeOf(*dimension_, kMinDimensionLimits);
   Load();
   return false;
 }

@@ -6,16 +6,9 @@
 #include "pallwork/win32/stredit.h"
 #include "vorlunda/editschm/win32/editscheme.h"
 #include "vorlunda/editschm/win32/editschmids.h"
+#include "vorlunda/editschm/win32/limitranges.h"
 
 namespace {
-
-constexpr std::int32_t kMinProbability = 1;
-constexpr std::int32_t kMaxProbability = 100;
-constexpr std::int32_t kProbabilityLine = 1;
-constexpr std::int32_t kProbabilityPage = 10;
-constexpr std::int32_t kMinPerGroup = 1;
-constexpr std::int32_t kMaxPerGroup = 1000;
-constexpr std::int32_t kMaxDelay = 60;
 
 int ControlOf(vGeneralField field) {
   switch (field) {
@@ -33,20 +26,26 @@ int ControlOf(vGeneralField field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditGeneralSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeGeneralSheet(dialog, pair);
+}
+
 vEditSchemeGeneralSheet::vEditSchemeGeneralSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_GENERAL, pair, kFirstSheetHelpTopic) {}
+    : vEditSchemeSheet(
+          dialog, {IDD_EDITSCHEME_GENERAL, "General", HelpContextOf(vHelpWindow::EditGeneralSheet)},
+          pair) {}
 
 bool vEditSchemeGeneralSheet::OnInitDialog(HWND) {
   name_ = MakeControl<pwStrEdit>(IDC_GEN_NAME, kCharNoSlashes);
   name_->SetLimit(kSchemeNameFieldLimit);
   probability_ = MakeControl<pwScrollbar>(IDC_GEN_PROBABILITY);
-  probability_->SetRange(kMinProbability, kMaxProbability, kProbabilityLine, kProbabilityPage);
+  SetRangeOf(*probability_, kSelectionProbabilityLimits);
   minPerGroup_ = MakeControl<pwIntEdit>(IDC_GEN_MINPERGROUP);
-  minPerGroup_->SetRange(kMinPerGroup, kMaxPerGroup, 1);
+  SetRangeOf(*minPerGroup_, kMinPerGroupLimits);
   maxPerGroup_ = MakeControl<pwIntEdit>(IDC_GEN_MAXPERGROUP);
-  maxPerGroup_->SetRange(kMinPerGroup, kMaxPerGroup, 1);
+  SetRangeOf(*maxPerGroup_, kMaxPerGroupLimits);
   delay_ = MakeControl<pwIntEdit>(IDC_GEN_DELAY);
-  delay_->SetRange(0, kMaxDelay, 1);
+  SetRangeOf(*delay_, kClearDelayLimits);
   contractive_ = MakeControl<pwCheckBox>(IDC_GEN_CONTRACTIVE);
   Load();
   return false;

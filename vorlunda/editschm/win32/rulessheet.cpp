@@ -3,11 +3,15 @@
 #include "pallwork/win32/checkbox.h"
 #include "pallwork/win32/intedit.h"
 #include "vorlunda/editschm/win32/editschmids.h"
+#include "vorlunda/editschm/win32/limitranges.h"
 
 namespace {
 
-constexpr std::int32_t kMinRules = 2;
-constexpr std::int32_t kMaxRules = 100;
+// The resource script numbers its rows from these ids, a row per system.
+static_assert(IDC_RULES_ENABLED0 - IDC_RULES_LABEL0 == kRuleSystemCount &&
+                  IDC_RULES_MIN0 - IDC_RULES_ENABLED0 == kRuleSystemCount &&
+                  IDC_RULES_MAX0 - IDC_RULES_MIN0 == kRuleSystemCount,
+              "one id of each column per rule system");
 
 int ControlOf(const vRulesField &field) {
   switch (field.column) {
@@ -23,16 +27,22 @@ int ControlOf(const vRulesField &field) {
 
 } // namespace
 
+vEditSchemeSheet *MakeEditRulesSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair) {
+  return new vEditSchemeRulesSheet(dialog, pair);
+}
+
 vEditSchemeRulesSheet::vEditSchemeRulesSheet(vEditSchemeDlg *dialog, vNameSchemePair *pair)
-    : vEditSchemeSheet(dialog, IDD_EDITSCHEME_RULES, pair, kFirstSheetHelpTopic + 2) {}
+    : vEditSchemeSheet(dialog,
+                       {IDD_EDITSCHEME_RULES, "Rules", HelpContextOf(vHelpWindow::EditRulesSheet)},
+                       pair) {}
 
 bool vEditSchemeRulesSheet::OnInitDialog(HWND) {
   for (int row = 0; row < kRuleSystemCount; ++row) {
     enabled_[row] = MakeControl<pwCheckBox>(IDC_RULES_ENABLED0 + row);
     min_[row] = MakeControl<pwIntEdit>(IDC_RULES_MIN0 + row);
-    min_[row]->SetRange(kMinRules, kMaxRules, 1);
+    SetRangeOf(*min_[row], kMinRulesLimits);
     max_[row] = MakeControl<pwIntEdit>(IDC_RULES_MAX0 + row);
-    max_[row]->SetRange(kMinRules, kMaxRules, 1);
+    SetRangeOf(*max_[row], kMaxRulesLimits);
   }
   Load();
   return false;

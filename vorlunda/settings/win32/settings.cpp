@@ -3,12 +3,11 @@
 #include "pallwork/helpviewer.h"
 #include "pallwork/msgbox.h"
 #include "pallwork/win32/control.h"
+#include "vorlunda/helpfile.h"
+#include "vorlunda/helptopics.h"
 #include "vorlunda/resources/resource.h"
-#include "vorlunda/settings/schemelistrules.h"
-#include "vorlunda/settings/win32/settingsaboutsheet.h"
-#include "vorlunda/settings/win32/settingsgeneralsheet.h"
 #include "vorlunda/settings/win32/settingsids.h"
-#include "vorlunda/settings/win32/settingsschemessheet.h"
+#include "vorlunda/settings/win32/settingssheet.h"
 
 namespace {
 
@@ -24,28 +23,32 @@ vSettingsDlg::vSettingsDlg(HWND parent)
     : pwTabbedDialog(parent, MAKEINTRESOURCEA(IDD_SETTINGS), true, IDC_SETTINGS_TABS,
                      kSettingsLayout) {
   SetHelpKey(VK_F1);
+  SetHelp(kHelpFileName, HelpContextOf(vHelpWindow::SettingsDialog));
   const Error loaded = config_.Load();
   if (loaded.Severity() == kSeverityWarning)
     ShowErrorBox(parent, "Warning", loaded);
   // A first run, or a configuration beyond reading, starts from the built-in
-  // schemes rather than from nothing.
+  // schemes rather than from nothing. Where every stored scheme is of a later
+  // version, the built-in ones join them under the names still free, and the
+  // general settings read stay.
   if (loaded.Failed())
     config_.RestoreDefaults();
+  else if (config_.SchemeCount() == 0)
+    config_.AddDefaultSchemes();
 }
 
 vSettingsDlg::~vSettingsDlg() { CurrentHelpViewer().Close(helpOwner_, kHelpFileName); }
 
 void vSettingsDlg::AddSheets() {
-  AddSheet("Schemes", new vSettingsSchemesSheet(this));
-  AddSheet("General", new vSettingsGeneralSheet(this));
-  AddSheet("About", new vSettingsAboutSheet(this));
+#define VORLUNDA_ADD_SETTINGS_SHEET(window, number, name, page) AddSheet(Make##window(this));
+  VORLUNDA_SETTINGS_SHEETS(VORLUNDA_ADD_SETTINGS_SHEET)
+#undef VORLUNDA_ADD_SETTINGS_SHEET
 }
 
 bool vSettingsDlg::OnInitTabbedDialog(HWND) {
   helpOwner_ = window_;
   CentreWindow(Parent());
-  const HICON icon = LoadIconA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_VORLUNDA));
-  SetClassLongPtrA(window_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+  SetIcon(IDI_VORLUNDA);
   for (int id : {IDC_SETTINGS_DEFAULTS, IDOK, IDCANCEL, IDC_SETTINGS_HELP})
     MakeControl<pwControl>(id);
   if (SheetCount() > 0) {
@@ -86,7 +89,7 @@ bool vSettingsDlg::OnCommand(int notifyCode, int commandId, HWND) {
     OnDefaults();
     return true;
   case IDC_SETTINGS_HELP:
-    CurrentHelpViewer().ShowContents(window_, kHelpFileName);
+    ShowHelpContents();
     return true;
   default:
     return false;
@@ -108,10 +111,4 @@ void vSettingsDlg::OnDefaults() {
     return;
   config_.RestoreDefaults();
   LoadSheets();
-}
-
-void vSettingsDlg::OnHelp(int controlId) {
-  const bool onTabs = controlId == IDC_SETTINGS_TABS;
-  const std::uint32_t context = SettingsHelpContext(onTabs, Tabs().CurrentSelection());
-  CurrentHelpViewer().ShowTopic(window_, kHelpFileName, context);
 }

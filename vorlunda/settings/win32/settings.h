@@ -17,7 +17,6 @@ public:
   ~vSettingsDlg() override;
 
   bool OnCommand(int notifyCode, int commandId, HWND control) override;
-  void OnHelp(int controlId) override;
   void AddSheets() override;
   bool OnInitTabbedDialog(HWND focus) override;
 

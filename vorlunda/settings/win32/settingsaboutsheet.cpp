@@ -18,8 +18,11 @@ int ClientHeight(HWND window) {
 
 } // namespace
 
+vSettingsSheet *MakeAboutSheet(vSettingsDlg *dialog) { return new vSettingsAboutSheet(dialog); }
+
 vSettingsAboutSheet::vSettingsAboutSheet(vSettingsDlg *dialog)
-    : vSettingsSheet(dialog, IDD_SETTINGS_ABOUT) {}
+    : vSettingsSheet(dialog,
+                     {IDD_SETTINGS_ABOUT, "About", HelpContextOf(vHelpWindow::AboutSheet)}) {}
 
 bool vSettingsAboutSheet::OnInitDialog(HWND) {
   MakeLinks();

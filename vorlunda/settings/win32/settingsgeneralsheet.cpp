@@ -1,9 +1,7 @@
 #include "vorlunda/settings/win32/settingsgeneralsheet.h"
 
-#include "pallwork/helpviewer.h"
 #include "pallwork/win32/checkbox.h"
 #include "pallwork/win32/stredit.h"
-#include "vorlunda/settings/schemelistrules.h"
 #include "vorlunda/settings/win32/settings.h"
 #include "vorlunda/settings/win32/settingsids.h"
 
@@ -13,8 +11,12 @@ constexpr int kDirectoryMaxLength = 65535;
 
 } // namespace
 
+vSettingsSheet *MakeGeneralSheet(vSettingsDlg *dialog) { return new vSettingsGeneralSheet(dialog); }
+
 vSettingsGeneralSheet::vSettingsGeneralSheet(vSettingsDlg *dialog)
-    : vSettingsSheet(dialog, IDD_SETTINGS_GENERAL), config_(&dialog->Config()) {}
+    : vSettingsSheet(dialog,
+                     {IDD_SETTINGS_GENERAL, "General", HelpContextOf(vHelpWindow::GeneralSheet)}),
+      config_(&dialog->Config()) {}
 
 bool vSettingsGeneralSheet::OnInitDialog(HWND) {
   screenShots_ = MakeControl<pwCheckBox>(IDC_GENERAL_SCREENSHOTS);
@@ -23,10 +25,6 @@ bool vSettingsGeneralSheet::OnInitDialog(HWND) {
   infoLine_ = MakeControl<pwCheckBox>(IDC_GENERAL_INFOLINE);
   Load();
   return true;
-}
-
-void vSettingsGeneralSheet::OnHelp(int) {
-  CurrentHelpViewer().ShowTopic(SettingsDialog()->Window(), kHelpFileName, kGeneralHelpContext);
 }
 
 void vSettingsGeneralSheet::Load() {

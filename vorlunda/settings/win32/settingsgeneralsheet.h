@@ -12,7 +12,6 @@ public:
   explicit vSettingsGeneralSheet(vSettingsDlg *dialog);
 
   bool OnInitDialog(HWND focus) override;
-  void OnHelp(int controlId) override;
   void Load() override;
   void Store() override;
 

@@ -1,6 +1,5 @@
 #include "vorlunda/settings/win32/settingsschemessheet.h"
 
-#include "pallwork/helpviewer.h"
 #include "pallwork/win32/control.h"
 #include "vorlunda/editschm/win32/editscheme.h"
 #include "vorlunda/settings/schemelistrules.h"
@@ -9,8 +8,12 @@
 #include "vorlunda/settings/win32/settingsids.h"
 #include "vorlunda/win32/schemetestrun.h"
 
+vSettingsSheet *MakeSchemesSheet(vSettingsDlg *dialog) { return new vSettingsSchemesSheet(dialog); }
+
 vSettingsSchemesSheet::vSettingsSchemesSheet(vSettingsDlg *dialog)
-    : vSettingsSheet(dialog, IDD_SETTINGS_SCHEMES), config_(&dialog->Config()),
+    : vSettingsSheet(dialog,
+                     {IDD_SETTINGS_SCHEMES, "Schemes", HelpContextOf(vHelpWindow::SchemesSheet)}),
+      config_(&dialog->Config()),
       // Made before the sheet's window, so the list's measurement, which the
       // system asks for while it creates the list, reaches it.
       list_(MakeControl<vSchemeListbox>(IDC_SCHEMES_LIST)) {}
@@ -20,10 +23,6 @@ bool vSettingsSchemesSheet::OnInitDialog(HWND) {
     MakeControl<pwControl>(id);
   Load();
   return true;
-}
-
-void vSettingsSchemesSheet::OnHelp(int) {
-  CurrentHelpViewer().ShowTopic(SettingsDialog()->Window(), kHelpFileName, kSchemesHelpContext);
 }
 
 void vSettingsSchemesSheet::Load() {

@@ -13,7 +13,6 @@ public:
 
   bool OnCommand(int notifyCode, int commandId, HWND control) override;
   bool OnInitDialog(HWND focus) override;
-  void OnHelp(int controlId) override;
   void Load() override;
 
 private:

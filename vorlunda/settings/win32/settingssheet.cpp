@@ -2,9 +2,5 @@
 
 #include "vorlunda/settings/win32/settings.h"
 
-#include <windows.h>
-
-vSettingsSheet::vSettingsSheet(vSettingsDlg *dialog, int templateId)
-    : pwTabbedSheetDialog(dialog->Window(), MAKEINTRESOURCEA(templateId)), dialog_(dialog) {
-  SetHelpKey(VK_F1);
-}
+vSettingsSheet::vSettingsSheet(vSettingsDlg *dialog, const pwSheetFacts &facts)
+    : pwTabbedSheetDialog(dialog, facts), dialog_(dialog) {}

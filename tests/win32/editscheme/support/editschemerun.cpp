@@ -108,17 +108,6 @@ vNameSchemePair PairAt(const vConfigMgr &config, int position) {
   return *config.SchemeAt(position);
 }
 
-void RecordingHelpViewer::ShowContents(pwWindowHandle owner, const char *fileName) {
-  calls.push_back(std::string("contents ") + fileName);
-  owners.push_back(owner);
-}
-
-void RecordingHelpViewer::ShowTopic(pwWindowHandle owner, const char *fileName,
-                                    std::uint32_t context) {
-  calls.push_back(std::string("topic ") + fileName + " " + std::to_string(context));
-  owners.push_back(owner);
-}
-
 std::vector<SchemeTestCall> &SchemeTestCalls() {
   static std::vector<SchemeTestCall> calls;
   return calls;

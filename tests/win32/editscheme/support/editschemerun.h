@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pallwork/helpviewer.h"
+#include "tests/win32/support/recordinghelpviewer.h"
 #include "vorlunda/config.h"
 #include "vorlunda/editschm/win32/editscheme.h"
 
@@ -37,21 +37,6 @@ void PressHelpKey(HWND control);
 // four templated defaults.
 vConfigMgr SampleConfig();
 vNameSchemePair PairAt(const vConfigMgr &config, int position);
-
-// Records what was asked of the help viewer while it is installed.
-class RecordingHelpViewer final : public pwHelpViewer {
-public:
-  RecordingHelpViewer() { SetCurrentHelpViewer(this); }
-  ~RecordingHelpViewer() override { SetCurrentHelpViewer(nullptr); }
-
-  void ShowContents(pwWindowHandle owner, const char *fileName) override;
-  void ShowTopic(pwWindowHandle owner, const char *fileName, std::uint32_t context) override;
-  void Close(pwWindowHandle, const char *) override {}
-
-  // "contents FILE" or "topic FILE NUMBER", in order.
-  std::vector<std::string> calls;
-  std::vector<pwWindowHandle> owners;
-};
 
 // What the Test button handed to the saver; the tests link this in place of
 // the full-screen run.

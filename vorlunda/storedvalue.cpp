@@ -1,4 +1,4 @@
-#include "vorlunda/editschm/storedvalue.h"
+#include "vorlunda/storedvalue.h"
 
 #include "foundation/string.h"
 #include "vorlunda/lenientnumber.h"

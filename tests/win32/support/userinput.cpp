@@ -1,16 +1,21 @@
-#include "tests/win32/support/controlinput.h"
-
-#include "tests/win32/support/messagepump.h"
+#include "tests/win32/support/userinput.h"
 
 #include <cstring>
+#include <cwchar>
 #include <vector>
-
-int ControlCensus::made = 0;
-int ControlCensus::gone = 0;
 
 namespace {
 
 constexpr int kAbsoluteScale = 65535;
+
+INPUT KeyInput(WORD virtualKey, bool up) {
+  INPUT input = {};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = virtualKey;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(virtualKey, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = up ? KEYEVENTF_KEYUP : 0;
+  return input;
+}
 
 INPUT MouseInput(DWORD flags) {
   INPUT input = {};
@@ -40,6 +45,22 @@ void Clicks(POINT screen, int count) {
 
 } // namespace
 
+void PressKey(WORD virtualKey, bool control, bool shift) {
+  INPUT inputs[6];
+  UINT count = 0;
+  if (control)
+    inputs[count++] = KeyInput(VK_CONTROL, false);
+  if (shift)
+    inputs[count++] = KeyInput(VK_SHIFT, false);
+  inputs[count++] = KeyInput(virtualKey, false);
+  inputs[count++] = KeyInput(virtualKey, true);
+  if (shift)
+    inputs[count++] = KeyInput(VK_SHIFT, true);
+  if (control)
+    inputs[count++] = KeyInput(VK_CONTROL, true);
+  SendInput(count, inputs, sizeof(INPUT));
+}
+
 void TypeText(const char *text) {
   for (const char *p = text; *p != '\0'; ++p) {
     const SHORT key = VkKeyScanA(*p);
@@ -56,6 +77,19 @@ bool PutOnClipboard(HWND owner, const char *text) {
   std::memcpy(GlobalLock(memory), text, size);
   GlobalUnlock(memory);
   const bool placed = SetClipboardData(CF_TEXT, memory) != nullptr;
+  CloseClipboard();
+  return placed;
+}
+
+bool PutOnClipboard(HWND owner, const wchar_t *text) {
+  if (!OpenClipboard(owner))
+    return false;
+  EmptyClipboard();
+  const std::size_t size = (std::wcslen(text) + 1) * sizeof(wchar_t);
+  HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, size);
+  std::memcpy(GlobalLock(memory), text, size);
+  GlobalUnlock(memory);
+  const bool placed = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
   CloseClipboard();
   return placed;
 }

@@ -33,14 +33,3 @@ public:
   int characters = 0; // WM_CHAR seen
   int textWrites = 0; // WM_SETTEXT seen
 };
-
-// Types the characters with real key strokes, Shift where the layout wants it.
-void TypeText(const char *text);
-// Puts the text on the clipboard as CF_TEXT.
-bool PutOnClipboard(HWND owner, const char *text);
-
-// Real mouse input at a point on the screen.
-void MoveMouseTo(POINT screen);
-void ClickAt(POINT screen);
-void DoubleClickAt(POINT screen);
-POINT ScreenPointOf(HWND window, int clientX, int clientY);
