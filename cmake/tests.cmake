@@ -150,8 +150,10 @@ function(vorlunda_gtest name dir)
   target_link_libraries(${name} PRIVATE ${ARGN} vorlunda_test_support ${VORLUNDA_ALL_LIBS}
                         ${VORLUNDA_GTEST_MAIN})
   if(WIN32)
-    # Test programs write to the console, not to windows.
+    # Test programs write to the console, not to windows; their resource
+    # scripts take the product's templates, and with them the drawn icon.
     target_link_options(${name} PRIVATE -mconsole)
+    add_dependencies(${name} vorlunda_artwork)
   endif()
   if(WIN32)
     vorlunda_wine_lane(${name} lane)
