@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
@@ -143,6 +144,49 @@ TEST_F(RenderProgram, SameSeedGivesTheSameFileAtBothDepths) {
     EXPECT_EQ(a, ReadFile(TempPath("same_b.bmp"))) << depth;
     ASSERT_GT(a.size(), 30u);
     EXPECT_EQ(static_cast<unsigned char>(a[28]), std::stoi(depth));
+  }
+}
+
+std::uint32_t LittleEndian(const std::string &bytes, std::size_t at) {
+  return static_cast<std::uint8_t>(bytes[at]) | static_cast<std::uint8_t>(bytes[at + 1]) << 8 |
+         static_cast<std::uint8_t>(bytes[at + 2]) << 16 |
+         static_cast<std::uint32_t>(static_cast<std::uint8_t>(bytes[at + 3])) << 24;
+}
+
+// Red, green and blue summed over every pixel of a BMP file, through its
+// palette at 8 bits.
+std::vector<double> ChannelSums(const std::string &bmp) {
+  const std::uint32_t pixels = LittleEndian(bmp, 10), width = LittleEndian(bmp, 18),
+                      height = LittleEndian(bmp, 22), bits = bmp[28];
+  const std::uint32_t palette = 14 + LittleEndian(bmp, 14);
+  const std::uint32_t stride = (width * bits / 8 + 3) / 4 * 4;
+  std::vector<double> sums(3, 0.0);
+  for (std::uint32_t y = 0; y < height; ++y)
+    for (std::uint32_t x = 0; x < width; ++x) {
+      std::size_t at = pixels + y * stride + x * bits / 8;
+      if (bits == 8)
+        at = palette + 4 * static_cast<std::uint8_t>(bmp[at]);
+      for (int channel = 0; channel < 3; ++channel) // stored blue, green, red
+        sums[2 - channel] += static_cast<std::uint8_t>(bmp[at + channel]);
+    }
+  return sums;
+}
+
+TEST_F(RenderProgram, EightBitColoursAreTheTrueColoursRoundedToThePalette) {
+  std::vector<double> sums[2];
+  for (int i = 0; i < 2; ++i) {
+    const std::string path = TempPath(i == 0 ? "colours_24.bmp" : "colours_8.bmp");
+    ASSERT_EQ(Render(std::string("--defaults --seed 41 --size 160x120 --groups 2 --depth ") +
+                     (i == 0 ? "24" : "8") + " -o \"" + path + "\"")
+                  .exitCode,
+              0);
+    sums[i] = ChannelSums(ReadFile(path));
+  }
+  // Rounding to the palette moves each channel a little either way; a lost
+  // or swapped channel moves its sum far.
+  for (int channel = 0; channel < 3; ++channel) {
+    EXPECT_GT(sums[0][channel], 0.0) << channel;
+    EXPECT_NEAR(sums[1][channel] / sums[0][channel], 1.0, 0.25) << "channel " << channel;
   }
 }
 
