@@ -175,8 +175,7 @@ vScheme *vFactory::PickScheme() {
   return last;
 }
 
-vLoopState vFactory::BuildFractal() {
-  buildState_ = RandomState();
+void vFactory::BuildFromScheme() {
   if (scheme_->IsTemplated())
     BuildByTemplate();
   else
@@ -185,6 +184,11 @@ vLoopState vFactory::BuildFractal() {
     fractal_.SetPaletteBase(paletteBase_);
   fractal_.SetPointsDrawn(0);
   ComputeTarget();
+}
+
+vLoopState vFactory::BuildFractal() {
+  buildState_ = RandomState();
+  BuildFromScheme();
 
   const bool filterCanReject = scheme_->filterEnabled && discards < scheme_->maxDiscards;
   double dimension = 0.0;
@@ -336,14 +340,7 @@ void vFactory::Redraw(const std::vector<vFractalTrace> &fractals, double pointSc
   scheme_ = &config_.SchemeAt(0)->scheme;
   for (const vFractalTrace &traced : fractals) {
     SeedRandom(traced.buildState);
-    if (scheme_->IsTemplated())
-      BuildByTemplate();
-    else
-      BuildRandom();
-    if (paletteBase_ >= 0)
-      fractal_.SetPaletteBase(paletteBase_);
-    fractal_.SetPointsDrawn(0);
-    ComputeTarget();
+    BuildFromScheme();
     SeedRandom(traced.drawState);
     const std::int32_t points = PointCount(traced.points * pointScale);
     while (fractal_.PointsDrawn() < points)

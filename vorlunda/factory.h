@@ -71,6 +71,9 @@ private:
   void MeasureWindow();
   vScheme *PickScheme();
   void BuildRandom();
+  // The current scheme's next fractal, from the generator as it stands,
+  // ready to draw: built, on the palette, its target set.
+  void BuildFromScheme();
   void BuildByTemplate();
   void ComputeTarget();
   void ShowFigures(double dimension);
