@@ -117,9 +117,11 @@ if start_settings; then
   await_probe "Aaa is selected" 0 lbsel "$kSettingsTitle" sheet:100
   keys alt+d
   await_probe "Aaa is deleted" $((count - 1)) lbcount "$kSettingsTitle" sheet:100
-  # End once the list has the focus the click gives it.
-  click_list_item "$kSettingsTitle" sheet:100 0
-  for _ in $(seq 20); do
+  # End once the list has the focus the click gives it; on a busy machine
+  # the dialog may not have the keyboard yet, so it is given it each time.
+  for _ in $(seq $((kWaitSeconds * 2))); do
+    activate_window "$kSettingsTitle"
+    click_list_item "$kSettingsTitle" sheet:100 0
     keys End
     [ "$(probe lbsel "$kSettingsTitle" sheet:100)" = $((count - 2)) ] && break
     sleep 0.25
