@@ -182,4 +182,20 @@ TEST(MonitorAreas, AnInformationLineTallerThanItsMonitorIsCutToIt) {
   EXPECT_GT(Lit(*target.Surface(), low), 0) << "no line at all";
 }
 
+TEST(MonitorAreas, AClearAskedPastAnAreaLeavesItsNeighbourAlone) {
+  vConfigMgr config = DefaultsWithInfoLine();
+  const ifsPixelRect upper = {0, 0, 100, 25}, lower = {0, 25, 100, 50};
+  vMemoryDrawTarget target(100, 50);
+  vAreaDrawTarget above(target, upper, false), below(target, lower, true);
+  SeedRandom(9);
+  vFactory factory(&below, &config);
+  for (int step = 0; step < 50; ++step)
+    factory.Advance(static_cast<std::uint32_t>(step));
+  const int lit = Lit(*target.Surface(), lower);
+  ASSERT_GT(lit, 0);
+  above.ClearRectToBlack({0, 0, 100, 50});
+  above.ClearRectToBlack({0, -25, 100, 25});
+  EXPECT_EQ(Lit(*target.Surface(), lower), lit);
+}
+
 } // namespace
