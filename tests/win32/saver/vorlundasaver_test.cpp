@@ -285,14 +285,17 @@ public:
       SendMessageA(Window(), WM_DISPLAYCHANGE, 32, 0);
       return;
     }
-    for (int i = 0; changed_ && i < FactoryCount() && i < kMostMonitors; ++i)
+    // The old layout's factories go at a later step, all at once; only the
+    // new layout's, as many as its monitors, count.
+    const bool laidOutAgain = changed_ && FactoryCount() == static_cast<int>(after_.size());
+    for (int i = 0; laidOutAgain && i < FactoryCount() && i < kMostMonitors; ++i)
       drawn_[i] = drawn_[i] || FactoryAt(i)->Fractal().PointsDrawn() >= kPointsEach;
   }
   int factoriesBefore = 0;
 
 protected:
   bool ReadyToLook(DWORD runMs) override {
-    bool all = changed_ && FactoryCount() > 0;
+    bool all = changed_ && FactoryCount() == static_cast<int>(after_.size());
     for (int i = 0; i < FactoryCount() && i < kMostMonitors; ++i)
       all = all && drawn_[i];
     if (!all && runMs < kLongestRunMs)
