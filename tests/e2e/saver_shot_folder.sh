@@ -15,6 +15,9 @@ readonly kFolder=$kArtefacts/shot-folder
 shoot() {
   local name=$1 what=$2 tag=$3 file=$4
   start_saver || return 1
+  # Once it draws, the saver has the keyboard: a key before that is lost on
+  # a display without a window manager.
+  await_drawing "$kArtefacts/shot-folder-$tag-drawn.png" 1000 >/dev/null
   if ! shot_key_opens_dialog; then
     fail "$what: no save dialog"
     stop_saver
